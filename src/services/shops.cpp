@@ -1,0 +1,37 @@
+#include "services/shops.h"
+
+#include "core/numbers.h"
+
+#include <algorithm>
+
+namespace zt {
+
+namespace {
+
+// Whole units a sum of dollars pays for, rounded down (toward minus infinity).
+std::int64_t unitsPaidFor(std::int64_t dollars, std::int32_t unitPrice) {
+    const std::int64_t q = dollars / unitPrice;
+    return (dollars % unitPrice < 0) ? q - 1 : q;
+}
+
+} // namespace
+
+std::int64_t maxUnits(const GameState& state, const Catalogue& catalogue, const Shop& shop) {
+    const std::int64_t room =
+        std::int64_t{stockCapacity(state, catalogue, shop)} - stockLevel(state, shop);
+    return std::min(unitsPaidFor(state.cash, shop.unitPrice), room);
+}
+
+ShopAnswer buyUnits(GameState& state, const Catalogue& catalogue, const Shop& shop,
+                    std::string_view typed) {
+    const auto units = readWholeAmount(typed);
+    if (!units) return {{Refusal::Fraction}};
+    if (*units > maxUnits(state, catalogue, shop)) return {{Refusal::AboveLimit}};
+    // Within the maximum the level stays at or under the capacity and the cash at or above 0.
+    const auto cost = static_cast<std::int32_t>(*units * shop.unitPrice);
+    state.*shop.level = static_cast<std::int16_t>(stockLevel(state, shop) + *units);
+    state.cash -= cost;
+    return {{}, static_cast<std::int16_t>(*units), cost, maxUnits(state, catalogue, shop)};
+}
+
+} // namespace zt

@@ -1,0 +1,101 @@
+#include "services/bank.h"
+
+#include "services_support.h"
+
+#include <gtest/gtest.h>
+
+namespace zt {
+namespace {
+
+struct BankCase {
+    const char* what;
+    std::int32_t cash;
+    std::int32_t debt;
+    const char* typed;
+    Refusal refusal;
+    std::int32_t moved; // dollars added to (borrow) or taken from (repay) both
+};
+
+void checkBankCase(const BankCase& c, BankAnswer (*action)(GameState&, std::string_view),
+                   int sign) {
+    GameState state = test::flying(c.cash, c.debt, 1, 40, 60);
+    GameState expected = state;
+    expected.cash = static_cast<std::int32_t>(c.cash + sign * c.moved);
+    expected.debt = static_cast<std::int32_t>(c.debt + sign * c.moved);
+    const BankAnswer answer = action(state, c.typed);
+    EXPECT_EQ(answer.refusal, c.refusal) << c.what;
+    EXPECT_EQ(answer.amount, c.moved) << c.what;
+    // A refusal changes nothing at all; a loan or repayment moves cash and debt alike.
+    EXPECT_EQ(state, expected) << c.what;
+}
+
+TEST(Bank, BorrowsUpToADebtOfFiftyThousand) {
+    const BankCase cases[] = {
+        {"the whole room with no debt", 5000, 0, "50000", Refusal::None, 50000},
+        {"one dollar past the room", 5000, 0, "50001", Refusal::AboveLimit, 0},
+        {"a cent past the room", 5000, 0, "50000.01", Refusal::Fraction, 0},
+        {"the rest of the room", 100, 45000, "5000", Refusal::None, 5000},
+        {"nothing at the ceiling", 100, 50000, "0", Refusal::None, 0},
+        {"nothing above the ceiling", 100, 50001, "0", Refusal::AboveLimit, 0},
+        {"an empty box above the ceiling", 100, 60000, "", Refusal::AboveLimit, 0},
+        {"any amount at the debt limit", 100, 2147483647, "1", Refusal::AboveLimit, 0},
+        {"an empty box reads as 0", 5000, 1000, "", Refusal::None, 0},
+        {"blanks inside the number", 5000, 0, "5 000", Refusal::None, 5000},
+        {"text after the number", 5000, 0, "250abc", Refusal::None, 250},
+        {"a fraction cash and debt would round apart", 5001, 0, "100.5", Refusal::Fraction, 0},
+        {"zeros after the point are whole", 0, 0, "7.00", Refusal::None, 7},
+        {"far too many digits", 5000, 0, "99999999999999999999999", Refusal::AboveLimit, 0},
+        {"cash would pass the 32-bit limit", 2147480000, 0, "10000", Refusal::MoneyRange, 0},
+        {"cash up to the 32-bit limit", 2147480000, 0, "3647", Refusal::None, 3647},
+        {"negative cash may still borrow", -700, 0, "1000", Refusal::None, 1000},
+    };
+    for (const BankCase& c : cases)
+        checkBankCase(c, borrow, +1);
+}
+
+TEST(Bank, RepaysUpToTheDebtAndTheCash) {
+    const BankCase cases[] = {
+        {"the whole debt", 5000, 3000, "3000", Refusal::None, 3000},
+        {"part of the debt", 5000, 3000, "1", Refusal::None, 1},
+        {"more than the debt", 5000, 3000, "3001", Refusal::AboveDebt, 0},
+        {"the whole debt with too little cash", 2999, 3000, "3000", Refusal::AboveCash, 0},
+        {"all the cash", 2999, 3000, "2999", Refusal::None, 2999},
+        {"nothing with no debt", 5000, 0, "0", Refusal::None, 0},
+        {"anything with no debt", 5000, 0, "1", Refusal::AboveDebt, 0},
+        {"nothing with negative cash", -5, 3000, "0", Refusal::AboveCash, 0},
+        {"a fraction", 5000, 3000, "2.5", Refusal::Fraction, 0},
+        {"a debt above the ceiling", 70000, 60000, "60000", Refusal::None, 60000},
+        {"far too many digits", 5000, 3000, "99999999999999999999999", Refusal::AboveDebt, 0},
+    };
+    for (const BankCase& c : cases)
+        checkBankCase(c, repay, -1);
+}
+
+TEST(Bank, MaxLoanIsTheRoomUnderTheCeilingAndNeverNegative) {
+    const std::pair<std::int32_t, std::int64_t> cases[] = {
+        {0, 50000}, {5000, 45000}, {49999, 1}, {50000, 0}, {50001, 0}, {2147483647, 0},
+    };
+    for (const auto& [debt, max] : cases) {
+        EXPECT_EQ(maxLoan(debt), max) << debt;
+        // The figure offered can always be borrowed when the debt is not above the ceiling.
+        EXPECT_EQ(canBorrow(debt, max), debt <= kDebtCeiling) << debt;
+        EXPECT_FALSE(canBorrow(debt, max + 1)) << debt;
+    }
+}
+
+TEST(Bank, BorrowingTheOfferedMaximumReachesTheCeilingExactly) {
+    GameState state = test::flying(0, 12345);
+    EXPECT_TRUE(borrow(state, std::to_string(maxLoan(state.debt))).done());
+    EXPECT_EQ(state.debt, kDebtCeiling);
+    EXPECT_EQ(state.cash, 50000 - 12345);
+    EXPECT_EQ(maxLoan(state.debt), 0);
+    // Repaying the whole debt, as a click on the debt figure prepares, clears it.
+    EXPECT_EQ(repay(state, std::to_string(state.debt)).refusal, Refusal::AboveCash);
+    state.cash += 20000;
+    EXPECT_TRUE(repay(state, std::to_string(state.debt)).done());
+    EXPECT_EQ(state.debt, 0);
+    EXPECT_EQ(state.cash, 50000 - 12345 + 20000 - 50000);
+}
+
+} // namespace
+} // namespace zt
