@@ -1,0 +1,147 @@
+#include "event_support.h"
+#include "events/event_rolls.h"
+#include "events/space_pirates.h"
+#include "support.h"
+
+#include <gtest/gtest.h>
+
+namespace zt {
+namespace {
+
+using test::Draws;
+using test::expectEmptyHold;
+using test::loadedShip;
+using test::shippedCatalogue;
+
+const char* const kDestroyed = "You tried to get away, but your ship was DESTROYED! You have been "
+                               "given another Planet Hopper and your debt has been increased by "
+                               "$10,000!";
+
+std::string caughtText(const std::string& opening, int damage) {
+    return opening + std::to_string(damage) +
+           " shield units the pirates catch up to you and take your cargo!";
+}
+
+TEST(PiratesRun, FasterShipsAreCaughtOnFewerRolls) {
+    struct Case {
+        std::int16_t shipType;
+        int lastCaughtRoll; // 40 − 3 × speed − 1
+    };
+    const Case cases[] = {{1, 36}, {4, 36}, {5, 33}, {6, 30}, {7, 27}};
+    for (const Case& c : cases) {
+        GameState s = loadedShip(c.shipType);
+        Draws caught{drawFor(c.lastCaughtRoll, 1, 100), drawFor(12, 10, 40)};
+        const EventOutcome out = meetPirates(s, shippedCatalogue(), PiratesChoice::Run, caught);
+        EXPECT_EQ(out.messages, std::vector<std::string>{caughtText("After taking out ", 12)})
+            << "ship " << c.shipType;
+        EXPECT_EQ(s.shields, 78);
+        expectEmptyHold(s);
+
+        GameState t = loadedShip(c.shipType);
+        const GameState before = t;
+        Draws escaped{drawFor(c.lastCaughtRoll + 1, 1, 100)};
+        const EventOutcome away = meetPirates(t, shippedCatalogue(), PiratesChoice::Run, escaped);
+        EXPECT_EQ(t, before) << "an escape costs nothing, ship " << c.shipType;
+        EXPECT_EQ(away.messages, std::vector<std::string>{
+                                     "You get away from the pirates but hear the words \"Next "
+                                     "time...\" come over the communication line."});
+        EXPECT_EQ(away.rewrite, StatusLabels{});
+    }
+}
+
+TEST(PiratesCapture, TakesEveryGoodAndSomeShields) {
+    GameState s = loadedShip(3);
+    for (int g = 1; g <= kGoods; ++g)
+        s.cargo[g] = {g, 10 * g};
+    for (int b = 1; b <= kBlackGoods; ++b)
+        s.blackCargo[b] = {b, 100 * b};
+    s.cargoInHold = 231;
+    s.shields = 200;
+    Draws draws{drawFor(1, 1, 100), drawFor(40, 10, 40)};
+    const EventOutcome out = meetPirates(s, shippedCatalogue(), PiratesChoice::Run, draws);
+    expectEmptyHold(s);
+    EXPECT_EQ(s.shields, 160);
+    EXPECT_EQ(s.shipType, 3);
+    EXPECT_EQ(s.debt, 2000);
+    EXPECT_EQ(s.fuel, 60);
+    EXPECT_EQ(out.rewrite, (StatusLabels{.shields = true}));
+    // With the cargo gone, the IRS has nothing to inspect on this flight.
+    for (int roll = 1; roll <= 100; ++roll)
+        EXPECT_FALSE(irsInspects(roll, 8, blackCargoUnits(s)));
+}
+
+TEST(PiratesCapture, ShieldsShotDownToZeroOrBelowLoseTheShip) {
+    const std::pair<int, int> lost[] = {{25, 25}, {10, 10}, {40, 40}, {1, 30}};
+    for (const auto& [shields, damage] : lost) {
+        GameState s = loadedShip(7);
+        s.shields = static_cast<std::int16_t>(shields);
+        Draws draws{drawFor(1, 1, 100), drawFor(damage, 10, 40)};
+        const EventOutcome out = meetPirates(s, shippedCatalogue(), PiratesChoice::Run, draws);
+        EXPECT_EQ(out.messages, std::vector<std::string>{kDestroyed}) << shields;
+        test::expectReplacementShip(s, out);
+    }
+    GameState s = loadedShip();
+    s.shields = 26;
+    Draws draws{drawFor(1, 1, 100), drawFor(25, 10, 40)};
+    const EventOutcome out = meetPirates(s, shippedCatalogue(), PiratesChoice::Run, draws);
+    EXPECT_FALSE(out.shipDestroyed);
+    EXPECT_EQ(s.shields, 1);
+}
+
+TEST(PiratesDump, LosesTheCargoButNothingElse) {
+    GameState s = loadedShip(5);
+    GameState expected = s;
+    Draws none{};
+    const EventOutcome out = meetPirates(s, shippedCatalogue(), PiratesChoice::DumpCargo, none);
+    expectEmptyHold(s);
+    expected.cargo = s.cargo;
+    expected.blackCargo = s.blackCargo;
+    expected.cargoInHold = 0;
+    EXPECT_EQ(s, expected);
+    EXPECT_EQ(out.messages, std::vector<std::string>{"Your cargo has been jetisoned. The pirates "
+                                                     "stop to pick it up allowing you to escape."});
+    EXPECT_FALSE(out.shipDestroyed);
+}
+
+TEST(PiratesCallForHelp, PoliceComeInTimeOnRollsBelow75) {
+    GameState s = loadedShip();
+    s.blackCargo[2] = {};
+    s.cargoInHold = 40;
+    const GameState before = s;
+    Draws saved{drawFor(74, 1, 100)};
+    const EventOutcome out = meetPirates(s, shippedCatalogue(), PiratesChoice::CallForHelp, saved);
+    EXPECT_EQ(s, before);
+    EXPECT_EQ(out.messages,
+              std::vector<std::string>{"The Zenthari Police arrive just in time to save you. As "
+                                       "they are being led off, you hear one of the pirates say "
+                                       "you are now a marked man!"});
+    EXPECT_EQ(out.rewrite, StatusLabels{});
+
+    Draws late{drawFor(75, 1, 100), drawFor(17, 10, 40)};
+    const EventOutcome caught =
+        meetPirates(s, shippedCatalogue(), PiratesChoice::CallForHelp, late);
+    EXPECT_EQ(caught.messages,
+              std::vector<std::string>{caughtText(
+                  "The Zenthari Police don't make it in time, and after taking out ", 17)});
+    EXPECT_EQ(s.shields, 73);
+    expectEmptyHold(s);
+}
+
+TEST(PiratesCallForHelp, BlackMarketGoodsLeaveTheShipToThePirates) {
+    GameState s = loadedShip();
+    s.blackCargo[2] = {};
+    s.blackCargo[6] = {1, 5000};
+    s.cargoInHold = 41;
+    // No police roll: the capture's damage is the only draw.
+    Draws draws{drawFor(30, 10, 40)};
+    const EventOutcome out = meetPirates(s, shippedCatalogue(), PiratesChoice::CallForHelp, draws);
+    EXPECT_EQ(out.messages, (std::vector<std::string>{
+                                "The authorities come but find black market goods on your ship "
+                                "and leave you to the pirates.",
+                                caughtText("After taking out ", 30)}));
+    EXPECT_EQ(s.shields, 60);
+    expectEmptyHold(s);
+}
+
+} // namespace
+} // namespace zt
