@@ -1,0 +1,97 @@
+#include "core/instructions.h"
+#include "core/numbers.h"
+#include "support.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <regex>
+#include <set>
+
+namespace zt {
+namespace {
+
+using test::shippedCatalogue;
+
+std::string wholeManual() {
+    std::string all;
+    for (const InstructionPage& page : instructionPages(shippedCatalogue()))
+        all += page.text + "\n";
+    return all;
+}
+
+// Every match of `pattern`'s first group in the manual, as a number (commas dropped).
+std::set<long> figures(const std::string& pattern) {
+    const std::string text = wholeManual();
+    std::set<long> found;
+    const std::regex re(pattern);
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), re); it != std::sregex_iterator();
+         ++it) {
+        std::string digits = (*it)[1];
+        std::erase(digits, ',');
+        found.insert(std::stol(digits));
+    }
+    return found;
+}
+
+TEST(Instructions, SixPagesInTabOrderEachWithText) {
+    const auto pages = instructionPages(shippedCatalogue());
+    const char* tabs[] = {"Overview",  "Trading",        "Movement",
+                          "Shipyards", "Special Events", "Strategies"};
+    const char* boxes[] = {"overviewText",  "tradingText",       "movementText",
+                           "shipyardsText", "specialEventsText", "strategiesText"};
+    ASSERT_EQ(pages.size(), 6u);
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        EXPECT_EQ(pages[i].tab, tabs[i]);
+        EXPECT_EQ(pages[i].textBoxName, boxes[i]);
+        EXPECT_GT(pages[i].text.size(), 300u) << tabs[i];
+    }
+}
+
+TEST(Instructions, EveryDollarFigureIsOneTheGameUses) {
+    const Catalogue& c = shippedCatalogue();
+    const auto toll = [](double squares) { return roundHalfEven(squares * 20); };
+    std::set<long> used = {
+        5000,  // starting cash; the attorney's least fee
+        50000, // the borrowing ceiling
+        10,
+        100, // fuel and shield repairs per unit
+        toll(1),
+        toll(std::sqrt(2.0)),
+        toll(std::sqrt(61.0)), // tolls: side, diagonal, corners
+        10000,                 // added to the debt for a lost ship; the largest fine
+        2,                     // scrapping per unit
+        1000,                  // a guilty plea's fine; the smallest fine
+        c.goodsPriceRange[kGoods].low,
+        c.goodsPriceRange[1].high,
+        c.blackPriceRange[5].low,
+        c.blackPriceRange[1].high,
+    };
+    for (const ShipSpec& ship : c.ships)
+        used.insert(ship.price);
+    for (long amount : figures(R"(\$([0-9][0-9,]*))"))
+        EXPECT_TRUE(used.count(amount)) << "$" << amount;
+    EXPECT_TRUE(figures(R"(\$([0-9][0-9,]*))").count(50000)) << "the ceiling is not told";
+}
+
+TEST(Instructions, EveryChanceAndYearIsOneTheRulesGive) {
+    std::set<long> chances = {4 /* trends shift */, 74 /* police */, 51 /* attorney wins */};
+    const long longest = roundHalfEven(std::sqrt(61.0));
+    for (long squares : {1L, longest})
+        chances.insert(5 * squares - 1); // hazards and pirates
+    for (int speed = 1; speed <= 4; ++speed) {
+        chances.insert(40 - 3 * speed - 1); // pirates catch a runner
+        chances.insert(40 + 2 * speed);     // a runner escapes the IRS
+    }
+    chances.insert(static_cast<long>(std::ceil(5 * 100 / 20.0)) - 1); // the IRS example
+    for (long chance : figures(R"(([0-9]+) (?:in|times in|flights in) 100)"))
+        EXPECT_TRUE(chances.count(chance)) << chance << " in 100";
+
+    for (long year : figures(R"(\b([23][0-9]{3})\b)"))
+        EXPECT_TRUE(year == 2300 || year == 2400 || year == 2700 || year == 3500) << year;
+    for (long percent : figures(R"(([0-9]+) %)"))
+        EXPECT_TRUE(percent == 7 || percent == 20) << percent;
+}
+
+} // namespace
+} // namespace zt

@@ -1,0 +1,327 @@
+#include "market/market.h"
+#include "storage/file_io.h"
+#include "storage/saved_game.h"
+#include "support.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace zt {
+namespace {
+
+using test::shippedCatalogue;
+
+// A game some flights in: dealt markets, galaxies spread over the map, negative cash, debt,
+// normal and black cargo, a smaller tank than the ship holds and a one-decimal Earth time.
+GameState playedGame() {
+    ClockRandom rng(11);
+    GameState s;
+    clearMarkets(s);
+    dealAllLists(s, rng);
+    refreshMarkets(s, shippedCatalogue(), rng);
+    for (int g = 1; g <= kGalaxies; ++g) {
+        const int cell = 2 * g + 5;
+        s.galaxies[g].column = static_cast<std::int16_t>(cellColumn(cell));
+        s.galaxies[g].row = static_cast<std::int16_t>(cellRow(cell));
+        s.galaxies[g].name = shippedCatalogue().galaxyNames[g];
+        s.cellGalaxy[cell] = static_cast<std::int16_t>(g);
+    }
+    s.currentGalaxy = 9;
+    s.cash = -1234;
+    s.debt = 56789;
+    s.shipType = 2;
+    s.fuel = 37;
+    s.shields = 12;
+    s.cargo[6] = {7, 20001};
+    s.blackCargo[2] = {3, 4567};
+    s.cargoInHold = 10;
+    s.endYear = 2700;
+    s.gameLength = 2;
+    s.earthTime = *EarthTime::fromText("2345.5");
+    return s;
+}
+
+// A new game's first state, as far as the file is concerned.
+GameState newGame() {
+    GameState s = playedGame();
+    s.currentGalaxy = kStartGalaxy;
+    s.cash = 5000;
+    s.debt = 0;
+    s.fuel = s.shields = 100;
+    s.cargoInHold = 0;
+    s.shipType = 1;
+    s.cargo.fill({});
+    s.blackCargo.fill({});
+    s.earthTime = EarthTime::atStart();
+    return s;
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t end = text.find("\r\n", pos);
+        lines.push_back(text.substr(pos, end - pos));
+        pos = end + 2;
+    }
+    return lines;
+}
+
+std::string joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
+// The file line (from 1) of value `offset` (1..79) of galaxy g's block.
+int galaxyLine(int g, int offset) {
+    return 1 + kBlackGoods + kGoods + (g - 1) * kLinesPerGalaxy + offset;
+}
+constexpr int kRowOffset = 22, kColumnOffset = 23, kNameOffset = 21;
+constexpr int kGameLengthLine = kSavedGameLines - kCells - 1;
+constexpr int kTimeLine = kSavedGameLines - kCells;
+int cellLine(int cell) {
+    return kTimeLine + cell;
+}
+
+TEST(SavedGame, PlayedGameComesBackExactlyWithNoDestinationSelected) {
+    GameState saved = playedGame();
+    saved.selectedCell = 14;
+    saved.route.fuelNeeded = 30;
+    const GameState loaded = readSavedGame(savedGameText(saved), shippedCatalogue());
+
+    GameState expected = saved;
+    expected.selectedCell = kNoCell;
+    expected.route = {};
+    EXPECT_EQ(loaded, expected);
+    EXPECT_EQ(loaded.earthTime.text(), "2345.5");
+    EXPECT_EQ(loaded.cash, -1234);
+    EXPECT_EQ(loaded.blackCargo[2], (CargoItem{3, 4567}));
+
+    const GameState fresh = readSavedGame(savedGameText(newGame()), shippedCatalogue());
+    EXPECT_EQ(fresh.earthTime.text(), "2300.00");
+    EXPECT_FALSE(fresh.earthTime.isAfterYear(2300));
+}
+
+TEST(SavedGame, WritesTheLinesInTheGamesOrder) {
+    const GameState s = playedGame();
+    const std::string text = savedGameText(s);
+    const std::vector<std::string> lines = linesOf(text);
+    ASSERT_EQ(static_cast<int>(lines.size()), 1335);
+    EXPECT_EQ(joined(lines), text); // every line, the last included, ends with CR LF
+
+    EXPECT_EQ(linesOf(savedGameText(newGame()))[0], "3,5000,0,100,100,0,1");
+    EXPECT_EQ(lines[0], "9,-1234,56789,37,12,10,2");
+    EXPECT_EQ(lines[1 + 1], "4567,3"); // black goods first, price before quantity
+    EXPECT_EQ(lines[1 + kBlackGoods + 5], "20001,7");
+    const Galaxy& g4 = s.galaxies[4];
+    EXPECT_EQ(lines[galaxyLine(4, 1) - 1], std::to_string(g4.blackDemands[1]));
+    EXPECT_EQ(lines[galaxyLine(4, 4) - 1], std::to_string(g4.blackSupplyPrice[1]));
+    EXPECT_EQ(lines[galaxyLine(4, 10) - 1], std::to_string(g4.blackDemandPrice[1]));
+    EXPECT_EQ(lines[galaxyLine(4, kNameOffset) - 1], "\"Borak\"");
+    EXPECT_EQ(lines[galaxyLine(4, kRowOffset) - 1], std::to_string(g4.row));
+    EXPECT_EQ(lines[galaxyLine(4, kColumnOffset) - 1], std::to_string(g4.column));
+    EXPECT_EQ(lines[galaxyLine(4, 26) - 1], std::to_string(g4.supplyQuantity[1]));
+    EXPECT_EQ(lines[galaxyLine(4, 78) - 1], std::to_string(g4.demandQuantity[20]));
+    EXPECT_EQ(lines[kGameLengthLine - 1], "2700,2");
+    EXPECT_EQ(lines[kTimeLine - 1], "\"2345.5\"");
+    EXPECT_EQ(lines[cellLine(13) - 1], "4"); // galaxy 4 sits in cell 2 × 4 + 5
+    EXPECT_EQ(lines[cellLine(1) - 1], "0");
+}
+
+TEST(SavedGame, GalaxyNamesComeFromTheCatalogueByMapCell) {
+    std::vector<std::string> lines = linesOf(savedGameText(playedGame()));
+    lines[galaxyLine(7, kNameOffset) - 1] = "\"Somewhere Else\"";
+    const GameState loaded = readSavedGame(joined(lines), shippedCatalogue());
+    EXPECT_EQ(loaded.galaxies[7].name, "Chu'a");
+}
+
+TEST(SavedGame, StatesTheGameCouldHaveReachedLoad) {
+    struct Case {
+        const char* what;
+        std::function<void(GameState&)> change;
+    };
+    const Case cases[] = {
+        {"an over-full hold after a move to a smaller ship",
+         [](GameState& s) { s.shipType = 1, s.cargoInHold = 150, s.cargo[6].quantity = 150; }},
+        {"an empty tank and no shields left", [](GameState& s) { s.fuel = s.shields = 0; }},
+        {"a full ship of the largest kind",
+         [](GameState& s) { s.shipType = 7, s.fuel = s.shields = s.cargoInHold = 10000; }},
+        {"a whole-year Earth time",
+         [](GameState& s) { s.earthTime = *EarthTime::fromText("3501"); }},
+        {"money at the 32-bit limits",
+         [](GameState& s) { s.cash = INT32_MIN, s.debt = INT32_MAX; }},
+    };
+    for (const Case& c : cases) {
+        GameState s = playedGame();
+        c.change(s);
+        EXPECT_NO_THROW(EXPECT_EQ(readSavedGame(savedGameText(s), shippedCatalogue()), s))
+            << c.what;
+    }
+}
+
+// A damaged copy of the played game's file: `change` edits its lines.
+struct Damage {
+    const char* what;
+    std::function<void(std::vector<std::string>&)> change;
+};
+
+void setLine(std::vector<std::string>& lines, int line, const std::string& text) {
+    lines.at(static_cast<std::size_t>(line - 1)) = text;
+}
+
+const Damage kDamages[] = {
+    {"cut short after the galaxies", [](auto& l) { l.resize(kGameLengthLine - 1); }},
+    {"an empty file", [](auto& l) { l.clear(); }},
+    {"one line more", [](auto& l) { l.push_back("0"); }},
+    {"a letter where a number is due", [](auto& l) { setLine(l, 1, "9,-12x4,56789,37,12,10,2"); }},
+    {"a value too large for its width",
+     [](auto& l) { setLine(l, 1, "9,-1234,56789,40000,12,10,2"); }},
+    {"a value missing from a line", [](auto& l) { setLine(l, 2, "0"); }},
+    {"an unquoted galaxy name", [](auto& l) { setLine(l, galaxyLine(1, kNameOffset), "Farris"); }},
+    {"no current galaxy", [](auto& l) { setLine(l, 1, "0,-1234,56789,37,12,10,2"); }},
+    {"a seventeenth galaxy", [](auto& l) { setLine(l, 1, "17,-1234,56789,37,12,10,2"); }},
+    {"an eighth ship", [](auto& l) { setLine(l, 1, "9,-1234,56789,37,12,10,8"); }},
+    {"no ship", [](auto& l) { setLine(l, 1, "9,-1234,56789,37,12,10,0"); }},
+    {"a fourth game length", [](auto& l) { setLine(l, kGameLengthLine, "2700,4"); }},
+    {"fuel beyond the tank", [](auto& l) { setLine(l, 1, "9,-1234,56789,201,12,10,2"); }},
+    {"negative shields", [](auto& l) { setLine(l, 1, "9,-1234,56789,37,-1,10,2"); }},
+    {"shields beyond the ship", [](auto& l) { setLine(l, 1, "9,-1234,56789,37,151,10,2"); }},
+    {"a negative hold", [](auto& l) { setLine(l, 1, "9,-1234,56789,37,12,-1,2"); }},
+    {"a hold no ship carries", [](auto& l) { setLine(l, 1, "9,-1234,56789,37,12,10001,2"); }},
+    {"a negative cargo quantity", [](auto& l) { setLine(l, 1 + kBlackGoods + 3, "100,-5"); }},
+    {"a negative black cargo quantity", [](auto& l) { setLine(l, 2, "100,-1"); }},
+    {"cargo no ship carries", [](auto& l) { setLine(l, 1 + kBlackGoods + 3, "100,10001"); }},
+    {"a twenty-first good demanded", [](auto& l) { setLine(l, galaxyLine(2, 24), "21"); }},
+    {"a seventh black good sold", [](auto& l) { setLine(l, galaxyLine(2, 2), "7"); }},
+    {"a good both sold and wanted",
+     [](auto& l) { l[galaxyLine(3, 25) - 1] = l[galaxyLine(3, 24) - 1]; }},
+    {"a negative supply quantity", [](auto& l) { setLine(l, galaxyLine(5, 26), "-1"); }},
+    {"a negative wanted quantity",
+     [](auto& l) {
+         const int good = playedGame().galaxies[5].demands[1];
+         setLine(l, galaxyLine(5, 39 + 2 * good - 1), "-1");
+     }},
+    {"a free good for sale", [](auto& l) { setLine(l, galaxyLine(5, 27), "0"); }},
+    {"a free black good for sale", [](auto& l) { setLine(l, galaxyLine(5, 8), "0"); }},
+    {"a negative black supply", [](auto& l) { setLine(l, galaxyLine(5, 7), "-3"); }},
+    {"a galaxy off the map", [](auto& l) { setLine(l, galaxyLine(6, kRowOffset), "8"); }},
+    {"a galaxy where the map does not draw it",
+     [](auto& l) { setLine(l, galaxyLine(6, kColumnOffset), "1"); }},
+    {"a map cell with a seventeenth galaxy", [](auto& l) { setLine(l, cellLine(1), "17"); }},
+    {"a galaxy twice on the map", [](auto& l) { setLine(l, cellLine(1), "4"); }},
+    {"a negative map cell", [](auto& l) { setLine(l, cellLine(1), "-1"); }},
+    {"an Earth time that is a word", [](auto& l) { setLine(l, kTimeLine, "\"soon\""); }},
+    {"an Earth time with a tail", [](auto& l) { setLine(l, kTimeLine, "\"2345.5x\""); }},
+    {"an empty Earth time", [](auto& l) { setLine(l, kTimeLine, "\"\""); }},
+    {"an Earth time beyond reckoning",
+     [](auto& l) { setLine(l, kTimeLine, "\"99999999999999999999\""); }},
+};
+
+TEST(SavedGame, DamagedFilesAreRefused) {
+    const std::vector<std::string> good = linesOf(savedGameText(playedGame()));
+    for (const Damage& d : kDamages) {
+        std::vector<std::string> lines = good;
+        d.change(lines);
+        EXPECT_THROW(readSavedGame(joined(lines), shippedCatalogue()), DamagedSaveError) << d.what;
+    }
+}
+
+TEST(SavedGame, DamageIsReportedWhereItLies) {
+    std::vector<std::string> lines = linesOf(savedGameText(playedGame()));
+    lines.resize(kGameLengthLine - 1);
+    try {
+        readSavedGame(joined(lines), shippedCatalogue());
+        FAIL() << "a cut file loaded";
+    } catch (const DamagedSaveError& e) {
+        EXPECT_STREQ(e.what(), "line 1292, value 1: the file ends early");
+    }
+}
+
+class SavedGameFile : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = std::filesystem::temp_directory_path() /
+               ("zt-save-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(dir_);
+    }
+    void TearDown() override {
+        std::filesystem::permissions(dir_, std::filesystem::perms::owner_all);
+        std::filesystem::remove_all(dir_);
+    }
+    std::string path(const char* name) const { return (dir_ / name).string(); }
+    std::filesystem::path dir_;
+};
+
+TEST_F(SavedGameFile, SaveReplacesAnEarlierFileAndLoadsBack) {
+    const std::string file = path("my game"); // the chosen name is used unchanged
+    ASSERT_TRUE(writeFileAtomically(file, "an older game"));
+    ASSERT_TRUE(saveGameFile(playedGame(), file));
+    EXPECT_EQ(readWholeFile(file), savedGameText(playedGame()));
+
+    GameState state = newGame();
+    const LoadOutcome outcome = loadGameFile(state, shippedCatalogue(), file);
+    EXPECT_TRUE(outcome.loaded) << outcome.problem;
+    EXPECT_EQ(state.currentGalaxy, 9);
+    EXPECT_EQ(state.earthTime.text(), "2345.5");
+}
+
+TEST_F(SavedGameFile, AFileThatCannotBeLoadedLeavesTheGameAsItWas) {
+    GameState before = newGame();
+    before.selectedCell = 20;
+    before.route.toll = 28;
+    const std::vector<std::string> good = linesOf(savedGameText(playedGame()));
+    for (const Damage& d : kDamages) {
+        std::vector<std::string> lines = good;
+        d.change(lines);
+        ASSERT_TRUE(writeFileAtomically(path("damaged.zht"), joined(lines)));
+        GameState state = before;
+        const LoadOutcome outcome = loadGameFile(state, shippedCatalogue(), path("damaged.zht"));
+        EXPECT_FALSE(outcome.loaded) << d.what;
+        EXPECT_FALSE(outcome.problem.empty()) << d.what;
+        EXPECT_EQ(state, before) << d.what;
+    }
+    for (const std::string& unreadable : {path("missing.zht"), dir_.string()}) {
+        GameState state = before;
+        EXPECT_FALSE(loadGameFile(state, shippedCatalogue(), unreadable).loaded) << unreadable;
+        EXPECT_EQ(state, before);
+    }
+    // A huge file is refused without reading it all.
+    std::filesystem::resize_file(path("damaged.zht"), 64 * 1024 * 1024);
+    GameState state = before;
+    EXPECT_FALSE(loadGameFile(state, shippedCatalogue(), path("damaged.zht")).loaded);
+}
+
+TEST_F(SavedGameFile, AFailedSaveKeepsTheEarlierFileWhole) {
+    const std::string file = path("game.zht");
+    ASSERT_TRUE(saveGameFile(newGame(), file));
+    GameState quoted = newGame();
+    quoted.galaxies[1].name = "The \"Far\" One";
+    EXPECT_FALSE(saveGameFile(quoted, file));
+    const auto earlier = readWholeFile(file);
+    std::filesystem::permissions(
+        dir_, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
+                  std::filesystem::perms::others_read | std::filesystem::perms::others_exec);
+    // The save runs in a child without root's right to write into a read-only folder.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(2);
+        ::_exit(saveGameFile(playedGame(), file) ? 1 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the save into a read-only folder was reported done";
+    EXPECT_EQ(readWholeFile(file), earlier);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), {}), 1);
+}
+
+} // namespace
+} // namespace zt
