@@ -1,5 +1,7 @@
 #include "ui/messages.h"
 
+#include "ui/look.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -17,6 +19,7 @@ void showMessage(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Zenthari Trader"), text, QMessageBox::Ok,
                     parent);
     box.setObjectName(QStringLiteral("messageBox"));
+    applySpaceLook(&box);
     box.exec();
 }
 
