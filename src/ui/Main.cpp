@@ -114,6 +114,15 @@ QLabel* caption(const char* text, QWidget* parent) {
     return label;
 }
 
+// Captions and their values, one row each from `row` on; the values span `span` columns.
+void addRows(QGridLayout* grid, int row,
+             std::initializer_list<std::pair<const char*, QLabel*>> rows, int span = 1) {
+    for (const auto& [text, value] : rows) {
+        grid->addWidget(caption(text, value->parentWidget()), row, 0);
+        grid->addWidget(value, row++, 1, 1, span);
+    }
+}
+
 QPushButton* commandButton(const char* name, const char* caption, QWidget* parent) {
     auto* button = new QPushButton(QString::fromUtf8(caption), parent);
     button->setObjectName(QString::fromLatin1(name));
@@ -269,20 +278,17 @@ QWidget* Main::buildRoutePanel() {
 
     auto* grid = new QGridLayout(box);
     grid->setColumnStretch(1, 1);
-    grid->addWidget(caption("Selected location:", box), 0, 0);
-    grid->addWidget(selectedLocationLabel_, 0, 1, 1, 2);
-    grid->addWidget(caption("Supplies:", box), 1, 0);
-    grid->addWidget(selectedSuppliesLabel_, 1, 1, 1, 2);
-    grid->addWidget(caption("Demands:", box), 2, 0);
-    grid->addWidget(selectedDemandsLabel_, 2, 1, 1, 2);
+    addRows(grid, 0,
+            {{"Selected location:", selectedLocationLabel_},
+             {"Supplies:", selectedSuppliesLabel_},
+             {"Demands:", selectedDemandsLabel_}},
+            2);
     auto* figures = new QGridLayout;
     figures->setHorizontalSpacing(12);
-    figures->addWidget(caption("Fuel needed:", box), 0, 0);
-    figures->addWidget(fuelNeededLabel_, 0, 1);
-    figures->addWidget(caption("Time needed:", box), 1, 0);
-    figures->addWidget(timeNeededLabel_, 1, 1);
-    figures->addWidget(caption("Zenthari Bridge Toll:", box), 2, 0);
-    figures->addWidget(bridgeTollLabel_, 2, 1);
+    addRows(figures, 0,
+            {{"Fuel needed:", fuelNeededLabel_},
+             {"Time needed:", timeNeededLabel_},
+             {"Zenthari Bridge Toll:", bridgeTollLabel_}});
     figures->setColumnStretch(1, 1);
     grid->addLayout(figures, 3, 0, 1, 2);
     grid->addWidget(goButton_, 3, 2, Qt::AlignRight | Qt::AlignVCenter);
@@ -305,24 +311,19 @@ QWidget* Main::buildStatusPanel() {
 
     auto* grid = new QGridLayout(box);
     grid->setColumnStretch(1, 1);
-    grid->addWidget(caption("Location:", box), 0, 0);
-    grid->addWidget(locationLabel_, 0, 1, 1, 3);
-    grid->addWidget(caption("Supplies:", box), 1, 0);
-    grid->addWidget(locationSuppliesLabel_, 1, 1, 1, 3);
-    grid->addWidget(caption("Demands:", box), 2, 0);
-    grid->addWidget(locationDemandsLabel_, 2, 1, 1, 3);
-    grid->addWidget(caption("Cash:", box), 3, 0);
-    grid->addWidget(cashLabel_, 3, 1);
+    addRows(grid, 0,
+            {{"Location:", locationLabel_},
+             {"Supplies:", locationSuppliesLabel_},
+             {"Demands:", locationDemandsLabel_}},
+            3);
+    addRows(grid, 3, {{"Cash:", cashLabel_}, {"Earth Time:", earthTimeLabel_}});
     grid->addWidget(caption("Debt:", box), 3, 2);
     grid->addWidget(debtLabel_, 3, 3);
-    grid->addWidget(caption("Earth Time:", box), 4, 0);
-    grid->addWidget(earthTimeLabel_, 4, 1);
     auto* gauges = new QGridLayout;
     gauges->setHorizontalSpacing(12);
-    gauges->addWidget(caption("Fuel (current/capacity):", box), 0, 0);
-    gauges->addWidget(fuelLabel_, 0, 1);
-    gauges->addWidget(caption("Shields (current/capacity):", box), 1, 0);
-    gauges->addWidget(shieldsLabel_, 1, 1);
+    addRows(
+        gauges, 0,
+        {{"Fuel (current/capacity):", fuelLabel_}, {"Shields (current/capacity):", shieldsLabel_}});
     gauges->setColumnStretch(1, 1);
     grid->addLayout(gauges, 5, 0, 1, 3);
     grid->addWidget(commands_[static_cast<std::size_t>(Command::SdChart)].button, 5, 3,
@@ -568,6 +569,9 @@ void Main::startNewGame() {
 }
 
 void Main::mapImage_Click(int index) {
+    // While a flight lands the map shows the ship at its destination already; nothing is
+    // picked until it has arrived.
+    if (flightDestination_ != 0) return;
     const int previous = state_.selectedCell;
     if (!selectDestination(state_, catalogue_, index + 1)) return;
     const auto i = static_cast<std::size_t>(index);

@@ -76,6 +76,9 @@ class Main : public QMainWindow {
     // stops first in every case.
     void playSound(const QString& fileName);
 
+    // Turns GO and its menu entry on or off together.
+    void setGoEnabled(bool enabled);
+
     // Marks a command's window as ready (or not); commands that need a game still wait
     // for one.
     void setCommandAvailable(Command command, bool available);
@@ -130,7 +133,6 @@ class Main : public QMainWindow {
     void buildMenus();
     void bindCommands();
     void updateCommands();
-    void setGoEnabled(bool enabled);
     void showSelectionOf(int galaxy);
     void clearRouteFigures();
     void endOfGame();

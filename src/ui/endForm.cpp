@@ -42,12 +42,7 @@ EndForm::EndForm(RandomSource& colours, QWidget* parent) : QDialog(parent), colo
     setWindowTitle(QStringLiteral("Zenthari Trader"));
     applySpaceLook(this);
 
-    titleLabel_ = label("titleLabel", QString(), this);
-    QFont big = titleLabel_->font();
-    big.setPointSizeF(big.pointSizeF() * 2.0);
-    big.setBold(true);
-    titleLabel_->setFont(big);
-    titleLabel_->setAlignment(Qt::AlignCenter);
+    titleLabel_ = headingLabel("titleLabel", QString(), 2.0, this);
     titleLabel_->setMinimumWidth(420);
     promptLabel_ = label("promptLabel", QString(), this);
     promptLabel_->setWordWrap(true);

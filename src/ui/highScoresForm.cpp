@@ -38,14 +38,8 @@ HighScoresForm::HighScoresForm(QWidget* parent) : QDialog(parent) {
 
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(24);
-    auto* title = new QLabel(QStringLiteral("Zenthari Trader High Scores"), this);
-    title->setObjectName(QStringLiteral("Label1"));
-    QFont big = title->font();
-    big.setPointSizeF(big.pointSizeF() * 1.5);
-    big.setBold(true);
-    title->setFont(big);
-    title->setAlignment(Qt::AlignCenter);
-    setTextColour(title, kYellow);
+    QLabel* title =
+        headingLabel("Label1", QStringLiteral("Zenthari Trader High Scores"), 1.5, this);
     grid->addWidget(title, 0, 0, 1, 2);
 
     int line = 1;

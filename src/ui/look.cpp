@@ -32,6 +32,18 @@ void applySpaceLook(QWidget* window) {
     window->setAutoFillBackground(true);
 }
 
+QLabel* headingLabel(const char* objectName, const QString& text, double scale, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(objectName));
+    QFont big = label->font();
+    big.setPointSizeF(big.pointSizeF() * scale);
+    big.setBold(true);
+    label->setFont(big);
+    label->setAlignment(Qt::AlignCenter);
+    setTextColour(label, kYellow);
+    return label;
+}
+
 void setTextColour(QLabel* label, const QColor& colour) {
     QPalette p = label->palette();
     p.setColor(QPalette::WindowText, colour);

@@ -1,5 +1,6 @@
 #pragma once
 #include <QColor>
+#include <QString>
 
 class QLabel;
 class QWidget;
@@ -13,6 +14,9 @@ inline const QColor kWhite{255, 255, 255};
 
 // The dark space look of every window: black backgrounds, light captions, dark buttons.
 void applySpaceLook(QWidget* window);
+
+// A bold yellow title `scale` times the usual size, centred.
+QLabel* headingLabel(const char* objectName, const QString& text, double scale, QWidget* parent);
 
 // Sets the colour a label's text is drawn in.
 void setTextColour(QLabel* label, const QColor& colour);

@@ -24,14 +24,7 @@ StartNewGameForm::StartNewGameForm(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("New Game"));
     applySpaceLook(this);
 
-    auto* heading = new QLabel(QStringLiteral("New Game"), this);
-    heading->setObjectName(QStringLiteral("Label1"));
-    QFont big = heading->font();
-    big.setPointSizeF(big.pointSizeF() * 1.6);
-    big.setBold(true);
-    heading->setFont(big);
-    heading->setAlignment(Qt::AlignCenter);
-    setTextColour(heading, kYellow);
+    QLabel* heading = headingLabel("Label1", QStringLiteral("New Game"), 1.6, this);
 
     auto* frame = new QGroupBox(QStringLiteral("Set Game Length"), this);
     frame->setObjectName(QStringLiteral("Frame1"));

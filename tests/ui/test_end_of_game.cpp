@@ -14,12 +14,9 @@ using namespace zt::test;
 
 namespace {
 
-constexpr std::array<int, 16> kLayout = {1, 2, 8, 3, 9, 15, 42, 4, 5, 6, 7, 10, 11, 12, 13, 14};
-
 // A short game whose time has run out, with `cash` and nothing else, and a destination.
 void lastFlightReady(Main& m, std::int32_t cash) {
-    startGame(m);
-    placeGalaxies(m, kLayout);
+    startKnownGame(m);
     m.state().cash = cash;
     m.state().earthTime = *EarthTime::fromText("2401");
     click(&m, "mapImage_8");
@@ -129,7 +126,7 @@ void EndOfGameTest::closingTheEndWindowCountsAsNewGame() {
     QCOMPARE(m.state().endYear, 2400); // the option shown when the window was closed
     // The next game over offers the name typed last.
     m.state().earthTime = *EarthTime::fromText("2401");
-    placeGalaxies(m, kLayout);
+    placeGalaxies(m, kKnownLayout);
     click(&m, "mapImage_8");
     whenModalShown([&](QWidget* end) {
         name = qobject_cast<QLineEdit*>(widget(end, "nameBox"))->text();

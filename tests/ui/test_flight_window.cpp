@@ -13,8 +13,6 @@ using namespace zt::test;
 
 namespace {
 
-constexpr std::array<int, 16> kLayout = {1, 2, 8, 3, 9, 15, 42, 4, 5, 6, 7, 10, 11, 12, 13, 14};
-
 bool outlineShown(Main& m, int index, QColor colour) {
     auto* box = qobject_cast<Outline*>(widget(&m, QStringLiteral("mapOutline_%1").arg(index)));
     return box->isVisible() && box->borderColour() == colour;
@@ -34,8 +32,7 @@ class FlightWindowTest : public QObject {
 void FlightWindowTest::theFlightMovesTheRedBoxAndUpdatesEveryLabel() {
     TestGame game;
     Main& m = *game.main;
-    startGame(m);
-    placeGalaxies(m, kLayout);
+    startKnownGame(m);
     m.state().debt = 1000;
     click(&m, "mapImage_8");
     game.rng.queueFlight(m);
@@ -78,8 +75,7 @@ void FlightWindowTest::theFlightMovesTheRedBoxAndUpdatesEveryLabel() {
 void FlightWindowTest::theTrendsMessageComesBeforeTheShipMoves() {
     TestGame game;
     Main& m = *game.main;
-    startGame(m);
-    placeGalaxies(m, kLayout);
+    startKnownGame(m);
     click(&m, "mapImage_8");
     QString cashWhenShown;
     game.recorder.onMessage = [&](const QString&) { cashWhenShown = labelText(&m, "cashLabel"); };
@@ -100,8 +96,7 @@ void FlightWindowTest::theTrendsMessageComesBeforeTheShipMoves() {
 void FlightWindowTest::theMapFlashesTwice() {
     TestGame game;
     Main& m = *game.main;
-    startGame(m);
-    placeGalaxies(m, kLayout);
+    startKnownGame(m);
     click(&m, "mapImage_8");
     game.rng.queueFlight(m);
     click(&m, "goButton");
@@ -122,8 +117,7 @@ void FlightWindowTest::theMapFlashesTwice() {
 void FlightWindowTest::aGoPastTheEndYearEndsTheGameInstead() {
     TestGame game;
     Main& m = *game.main;
-    startGame(m);
-    placeGalaxies(m, kLayout);
+    startKnownGame(m);
     m.state().earthTime = *EarthTime::fromText("2400.01");
     click(&m, "mapImage_8");
     QString title;

@@ -10,16 +10,10 @@ using namespace zt::test;
 
 namespace {
 
-// Galaxy 3 (the start) on cell 8; galaxy 5 beside it on cell 9, galaxy 6 diagonally on 15.
-constexpr std::array<int, 16> kLayout = {1, 2, 8, 3, 9, 15, 42, 4, 5, 6, 7, 10, 11, 12, 13, 14};
-
 struct Started {
     TestGame game;
     Main& main;
-    Started() : main(*game.main) {
-        startGame(main);
-        placeGalaxies(main, kLayout);
-    }
+    Started() : main(*game.main) { startKnownGame(main); }
 };
 
 Outline* outline(Main& m, int index) {

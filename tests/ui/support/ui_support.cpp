@@ -104,6 +104,11 @@ void placeGalaxies(Main& main, const std::array<int, 16>& cells) {
     main.rebuildMap();
 }
 
+void startKnownGame(Main& main) {
+    startGame(main);
+    placeGalaxies(main, kKnownLayout);
+}
+
 QWidget* widget(QObject* root, const QString& name) {
     auto* w = root->findChild<QWidget*>(name);
     if (!w) qWarning("no widget named %s", qPrintable(name));

@@ -85,6 +85,15 @@ void startGame(Main& main, const QString& option = QStringLiteral("shortOption")
 // Moves galaxy g to map cell cells[g − 1] and redraws the map: a game with a known layout.
 void placeGalaxies(Main& main, const std::array<int, 16>& cells);
 
+// A layout for tests: galaxy 3 (the start) on cell 8 (index 7); galaxy 5 beside it on cell 9
+// (index 8, distance 1), galaxy 6 diagonally on cell 15 (index 14, √2), galaxy 7 in the far
+// corner, cell 42 (index 41, √41).
+inline constexpr std::array<int, 16> kKnownLayout = {1, 2, 8, 3,  9,  15, 42, 4,
+                                                     5, 6, 7, 10, 11, 12, 13, 14};
+
+// A short game started through the game-length window, with the known layout.
+void startKnownGame(Main& main);
+
 // Lookups by objectName; a missing object fails the test through a null pointer check.
 QWidget* widget(QObject* root, const QString& name);
 QLabel* label(QObject* root, const QString& name);
