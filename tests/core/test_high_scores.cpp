@@ -53,20 +53,14 @@ TEST(HighScoreRow, FindsTheFirstRowBeatenAndATieBeatsNothing) {
 }
 
 TEST(HighScoreRow, EnteringMovesTheRowsBelowDownAndDropsTheLast) {
-    const struct {
-        int row;
-        std::vector<std::string> names;
-        std::vector<std::int32_t> scores;
-    } cases[] = {
-        {1, {"New", "A", "B"}, {999, 300, 200}},
-        {2, {"A", "New", "B"}, {300, 999, 200}},
-        {3, {"A", "B", "New"}, {300, 200, 999}},
-    };
-    for (const auto& c : cases) {
+    const std::vector<std::vector<std::string>> names = {
+        {"New", "A", "B"}, {"A", "New", "B"}, {"A", "B", "New"}};
+    for (int row = 1; row <= 3; ++row) {
         HighScoreList l = list(300, 200, 100);
-        enterHighScore(l, c.row, "New", 999);
-        EXPECT_EQ(std::vector<std::string>(l.names.begin(), l.names.end()), c.names) << c.row;
-        EXPECT_EQ(std::vector<std::int32_t>(l.scores.begin(), l.scores.end()), c.scores);
+        enterHighScore(l, row, "New", 999);
+        EXPECT_EQ(std::vector<std::string>(l.names.begin(), l.names.end()), names[row - 1]);
+        EXPECT_EQ(l.scores[row], 999);
+        EXPECT_EQ(l.scores[3], row == 3 ? 999 : 200);
     }
 }
 
@@ -111,22 +105,20 @@ HighScores sampleScores() {
 TEST(HighScoresFile, RoundTripsNineLinesOfTwoQuotedFields) {
     const HighScores scores = sampleScores();
     const std::string content = highScoresFileContent(scores);
-    std::size_t lines = 0, at = 0;
-    for (std::size_t end; (end = content.find("\r\n", at)) != std::string::npos; at = end + 2) {
+    std::size_t lines = 0;
+    for (std::size_t at = 0, end; (end = content.find("\r\n", at)) != std::string::npos;
+         at = end + 2) {
         const std::string line = content.substr(at, end - at);
+        EXPECT_TRUE(line.front() == '"' && line.back() == '"' &&
+                    line.find("\",\"") != std::string::npos && line.find('\n') == std::string::npos)
+            << line;
         ++lines;
-        ASSERT_EQ(line.front(), '"');
-        ASSERT_EQ(line.back(), '"');
-        ASSERT_NE(line.find("\",\""), std::string::npos);
-        ASSERT_EQ(line.find('\n'), std::string::npos);
     }
     EXPECT_EQ(lines, 9u);
-    EXPECT_EQ(at, content.size());
     EXPECT_EQ(parseHighScores(content), scores);
-
-    // The score field is the number with a leading blank, or "-".
-    const std::string firstScore = content.substr(content.find("\",\"") + 3);
-    EXPECT_EQ(Encrypt::decode(firstScore.substr(0, firstScore.find('"'))), " 2147483647");
+    // The score field holds the number with a leading blank, or "-".
+    const std::string first = content.substr(content.find("\",\"") + 3);
+    EXPECT_EQ(Encrypt::decode(first.substr(0, first.find('"'))), " 2147483647");
 }
 
 TEST(HighScoresFile, DamagedOrMissingFilesGiveEmptyLists) {

@@ -17,38 +17,6 @@ float cellDraw(int cell) {
     return drawFor(cell, 1, kCells);
 }
 
-TEST(NewGameReset, StartsEveryGameFromTheSameShipWhateverWasPlayedBefore) {
-    GameState s;
-    s.currentGalaxy = 9;
-    s.cash = 77;
-    s.debt = 12000;
-    s.fuel = 3;
-    s.shields = 1;
-    s.shipType = 5;
-    s.cargoInHold = 40;
-    s.selectedCell = 17;
-    s.cargo[4] = {30, 60000};
-    s.blackCargo[6] = {10, 55};
-    s.earthTime = *EarthTime::fromText("2417.3");
-    s.galaxies[2].demandQuantity[7] = 99;
-    s.galaxies[2].column = 4;
-
-    resetForNewGame(s);
-    EXPECT_EQ(s.currentGalaxy, 3);
-    EXPECT_EQ(s.cash, 5000);
-    EXPECT_EQ(s.debt, 0);
-    EXPECT_EQ(s.fuel, 100);
-    EXPECT_EQ(s.shields, 100);
-    EXPECT_EQ(s.shipType, 1);
-    EXPECT_EQ(s.cargoInHold, 0);
-    EXPECT_EQ(s.selectedCell, kNoCell);
-    EXPECT_EQ(s.earthTime.text(), "2300.00");
-    EXPECT_EQ(s.cargo[4], CargoItem{});
-    EXPECT_EQ(s.blackCargo[6], CargoItem{});
-    EXPECT_EQ(s.galaxies[2].demandQuantity[7], 0);
-    EXPECT_EQ(s.galaxies[2].column, -1);
-}
-
 TEST(NewGameLength, GivesTheEndYearOfEachOption) {
     const struct {
         int length, endYear;

@@ -78,24 +78,5 @@ TEST(RouteSelection, WorksTheTimeOutForTheShipFlownNow) {
     EXPECT_EQ(s.route.timeNeeded.text(), "0.33");
 }
 
-TEST(RouteDeparture, NeedsAPickAndEnoughFuelAndCashWithExactAmountsEnough) {
-    const struct {
-        int fuel, cash;
-        bool fuelOk, tollOk;
-    } cases[] = {
-        {10, 20, true, true}, {9, 20, false, true}, {10, 19, true, false}, {0, 0, false, false}};
-    for (const auto& c : cases) {
-        GameState s = smallMap();
-        ASSERT_TRUE(selectDestination(s, shippedCatalogue(), 9));
-        s.fuel = static_cast<std::int16_t>(c.fuel);
-        s.cash = c.cash;
-        EXPECT_EQ(hasFuelFor(s, s.route), c.fuelOk) << c.fuel;
-        EXPECT_EQ(canPayToll(s, s.route), c.tollOk) << c.cash;
-        EXPECT_EQ(canDepart(s), c.fuelOk && c.tollOk);
-    }
-    GameState none = smallMap();
-    EXPECT_FALSE(canDepart(none));
-}
-
 } // namespace
 } // namespace zt

@@ -1,6 +1,5 @@
 // The end of a game: the end window, the high score lists and "Winners.txt".
 #include "storage/file_io.h"
-#include "ui/endForm.h"
 #include "ui/support/ui_support.h"
 
 #include <QDialog>
@@ -35,7 +34,6 @@ class EndOfGameTest : public QObject {
     void aScoreTooLowLeavesTheFileAndExitSkipsTheList();
     void closingTheEndWindowCountsAsNewGame();
     void aListThatCannotBeSavedIsReportedAndTheOldFileKept();
-    void theTitleCyclesThroughRandomColoursWhileShown();
 };
 
 void EndOfGameTest::aNewHighScoreIsWrittenShownAndANewGameFollows() {
@@ -101,6 +99,8 @@ void EndOfGameTest::aScoreTooLowLeavesTheFileAndExitSkipsTheList() {
                                 "Sorry, you score was not high enough to make the high score list.",
                                 "$10,000"}));
     QCOMPARE(fileBytes(game), before);
+    QCOMPARE(m.state().currentGalaxy, 3); // scored instead of flown
+    QCOMPARE(labelText(&m, "fuelLabel"), QStringLiteral("100 / 100"));
     QVERIFY(!m.isVisible());
     QCOMPARE(modals, 1);
     QVERIFY(!m.findChild<QDialog*>("highScoresForm"));
@@ -150,23 +150,6 @@ void EndOfGameTest::aListThatCannotBeSavedIsReportedAndTheOldFileKept() {
     QVERIFY2(game.recorder.messages.first().startsWith("The high score list could not be saved"),
              qPrintable(game.recorder.messages.first()));
     QVERIFY(QFileInfo(game.folder.filePath("Winners.txt")).isDir());
-}
-
-void EndOfGameTest::theTitleCyclesThroughRandomColoursWhileShown() {
-    ScriptedRandom colours{0.5f, 0.0f, 0.99999994f, 0.25f, 0.998f, 0.001f};
-    EndForm form(colours, nullptr);
-    form.showResult(0, false);
-    form.highScoreTimer_Timer();
-    QCOMPARE(labelColour(&form, "titleLabel"), QColor(128, 0, 255));
-    form.highScoreTimer_Timer();
-    QCOMPARE(labelColour(&form, "titleLabel"), QColor(64, 255, 0));
-    auto* timer = form.findChild<QTimer*>("highScoreTimer");
-    QCOMPARE(timer->interval(), 100);
-    QVERIFY(!timer->isActive());
-    form.show();
-    QVERIFY(timer->isActive());
-    form.hide();
-    QVERIFY(!timer->isActive());
 }
 
 QTEST_MAIN(EndOfGameTest)

@@ -26,7 +26,6 @@ class FlightWindowTest : public QObject {
     void theFlightMovesTheRedBoxAndUpdatesEveryLabel();
     void theTrendsMessageComesBeforeTheShipMoves();
     void theMapFlashesTwice();
-    void aGoPastTheEndYearEndsTheGameInstead();
 };
 
 void FlightWindowTest::theFlightMovesTheRedBoxAndUpdatesEveryLabel() {
@@ -112,24 +111,6 @@ void FlightWindowTest::theMapFlashesTwice() {
     }
     QCOMPARE(shown, (QList<bool>{true, false, true, false}));
     QVERIFY(!timer->isActive());
-}
-
-void FlightWindowTest::aGoPastTheEndYearEndsTheGameInstead() {
-    TestGame game;
-    Main& m = *game.main;
-    startKnownGame(m);
-    m.state().earthTime = *EarthTime::fromText("2400.01");
-    click(&m, "mapImage_8");
-    QString title;
-    whenModalShown([&](QWidget* end) {
-        title = end->objectName();
-        click(end, "exitButton");
-    });
-    click(&m, "goButton");
-    QCOMPARE(title, QStringLiteral("endForm"));
-    QCOMPARE(m.state().currentGalaxy, 3); // no flight
-    QCOMPARE(labelText(&m, "fuelLabel"), QStringLiteral("100 / 100"));
-    QVERIFY(!m.isVisible());
 }
 
 QTEST_MAIN(FlightWindowTest)

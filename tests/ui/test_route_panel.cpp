@@ -33,7 +33,6 @@ class RoutePanelTest : public QObject {
     Q_OBJECT
   private slots:
     void aNeighbourShowsItsFiguresAndEnablesGo();
-    void figuresFollowDistanceAndSpeed();
     void shortFuelOrCashTurnsItsFigureRedAndTheRefreshTurnsItBack();
     void theWhiteBoxFollowsThePickAndTheCurrentGalaxyCannotBePicked();
 };
@@ -58,29 +57,6 @@ void RoutePanelTest::aNeighbourShowsItsFiguresAndEnablesGo() {
     QCOMPARE(labelText(&s.main, "selectedDemandsLabel").split(", ").size(), 4);
     // The panel of the current location is untouched.
     QCOMPARE(labelText(&s.main, "locationLabel"), QStringLiteral("Milky Way"));
-}
-
-void RoutePanelTest::figuresFollowDistanceAndSpeed() {
-    const struct {
-        const char* picture;
-        int shipType;
-        const char* fuel;
-        const char* time;
-        const char* toll;
-    } cases[] = {{"mapImage_14", 1, "14", "1.41", "$28"},
-                 {"mapImage_8", 5, "10", "0.5", "$20"},
-                 {"mapImage_8", 6, "10", "0.33", "$20"},
-                 {"mapImage_8", 7, "10", "0.25", "$20"},
-                 {"mapImage_41", 1, "64", "6.4", "$128"}};
-    for (const auto& c : cases) {
-        Started s;
-        s.main.state().shipType = static_cast<std::int16_t>(c.shipType);
-        s.main.state().fuel = 100;
-        click(&s.main, c.picture);
-        QCOMPARE(labelText(&s.main, "fuelNeededLabel"), QString::fromLatin1(c.fuel));
-        QCOMPARE(labelText(&s.main, "timeNeededLabel"), QString::fromLatin1(c.time));
-        QCOMPARE(labelText(&s.main, "bridgeTollLabel"), QString::fromLatin1(c.toll));
-    }
 }
 
 void RoutePanelTest::shortFuelOrCashTurnsItsFigureRedAndTheRefreshTurnsItBack() {
