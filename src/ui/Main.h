@@ -101,6 +101,8 @@ class Main : public QMainWindow {
     // File › High Scores.
     void showHighScores();
 
+    // The commands whose windows come later, each bound to its button and menu entry and
+    // empty until then.
     void tradeButton_Click();
     void blackMarketButton_Click();
     void bankButton_Click();
