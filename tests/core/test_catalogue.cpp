@@ -40,13 +40,18 @@ TEST(Catalogue, ShippedTableLoadsEveryRange) {
 
 // The shipped table with one line replaced (or removed when `text` is null).
 std::map<int, std::string> shippedWith(int id, const char* text) {
-    auto table = parseStringTable(*[] {
-        std::ifstream f(kTablePath);
-        static std::string s((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-        return &s;
-    }(), "strings.txt");
-    if (text) table[id] = text;
-    else table.erase(id);
+    auto table = parseStringTable(
+        *[] {
+            std::ifstream f(kTablePath);
+            static std::string s((std::istreambuf_iterator<char>(f)),
+                                 std::istreambuf_iterator<char>());
+            return &s;
+        }(),
+        "strings.txt");
+    if (text)
+        table[id] = text;
+    else
+        table.erase(id);
     return table;
 }
 
@@ -66,11 +71,11 @@ TEST(Catalogue, DamagedTablesNameTheFileAndId) {
         {205, nullptr, "id 205 is missing"},
         {101, "", "id 101 is empty"},
         {301, "cheap", "id 301 \"cheap\" is not a number"},
-        {1100, "40000", "id 1100 \"40000\" is not a number"},   // beyond 16 bits
-        {1500, "3000000000", "id 1500"},                        // beyond 32 bits
+        {1100, "40000", "id 1100 \"40000\" is not a number"}, // beyond 16 bits
+        {1500, "3000000000", "id 1500"},                      // beyond 32 bits
         {400, "100000", "id 400 is below its low price"},
-        {600, "0", "id 600"},                                   // a price of $0
-        {1406, "0", "id 1406"},                                 // a ship that cannot move
+        {600, "0", "id 600"},   // a price of $0
+        {1406, "0", "id 1406"}, // a ship that cannot move
         {1403, "1.5", "id 1403"},
     };
     for (const Case& c : cases) {

@@ -19,11 +19,13 @@ TEST(MarketDealing, RedrawsGoodsAlreadyTakenAndKeepsSuppliesOffTheDemands) {
                 drawFor(20, 1, 20), drawFor(9, 1, 20), drawFor(2, 1, 20), drawFor(20, 1, 20),
                 drawFor(3, 1, 20),  drawFor(2, 1, 20), drawFor(4, 1, 20), drawFor(17, 1, 20)};
     dealGoodsLists(g, draws);
-    EXPECT_EQ(std::vector<int>(g.demands.begin(), g.demands.end()), (std::vector<int>{5, 9, 1, 20}));
-    EXPECT_EQ(std::vector<int>(g.supplies.begin(), g.supplies.end()), (std::vector<int>{2, 3, 4, 17}));
+    EXPECT_EQ(std::vector<int>(g.demands.begin(), g.demands.end()),
+              (std::vector<int>{5, 9, 1, 20}));
+    EXPECT_EQ(std::vector<int>(g.supplies.begin(), g.supplies.end()),
+              (std::vector<int>{2, 3, 4, 17}));
 
-    Draws black{drawFor(6, 1, 6), drawFor(6, 1, 6), drawFor(1, 1, 6),
-                drawFor(1, 1, 6), drawFor(2, 1, 6), drawFor(6, 1, 6), drawFor(3, 1, 6)};
+    Draws black{drawFor(6, 1, 6), drawFor(6, 1, 6), drawFor(1, 1, 6), drawFor(1, 1, 6),
+                drawFor(2, 1, 6), drawFor(6, 1, 6), drawFor(3, 1, 6)};
     dealBlackLists(g, black);
     EXPECT_EQ(g.blackDemands[1], 6);
     EXPECT_EQ(g.blackDemands[2], 1);
@@ -48,8 +50,8 @@ TEST(MarketQuantities, MatchTheLotSizesOfEachPriceClass) {
     struct Case {
         int high, lowest, highest;
     };
-    const Case cases[] = {{220000, 2, 214}, {90000, 3, 334},   {17000, 8, 768},  {500, 45, 4473},
-                          {50, 141, 14142}, {6, 408, 40825},   {100000, 3, 317}, {100, 100, 10001}};
+    const Case cases[] = {{220000, 2, 214}, {90000, 3, 334}, {17000, 8, 768},  {500, 45, 4473},
+                          {50, 141, 14142}, {6, 408, 40825}, {100000, 3, 317}, {100, 100, 10001}};
     for (const Case& c : cases) {
         Draws draws{0.0f, 0.99999994f};
         EXPECT_EQ(drawQuantity(c.high, draws), c.lowest) << c.high;
@@ -82,15 +84,16 @@ TEST(MarketRefresh, DrawsInFourPassesInTheDocumentedOrder) {
     ScriptedRandom draws;
     for (int pass = 0; pass < 4; ++pass) {
         const int count = pass < 2 ? 16 * 8 : 16 * 4;
-        for (int i = 0; i < count; ++i) draws.add(i == 0 ? 0.99999994f : 0.0f);
+        for (int i = 0; i < count; ++i)
+            draws.add(i == 0 ? 0.99999994f : 0.0f);
     }
     refreshMarkets(s, shippedCatalogue(), draws);
     EXPECT_EQ(draws.remaining(), 0u);
     const Galaxy& first = s.galaxies[1];
-    EXPECT_EQ(first.demandPrice[1], 220001);   // first draw of the price pass
-    EXPECT_EQ(first.supplyPrice[1], 30000);    // good 5 at its low
-    EXPECT_EQ(first.demandQuantity[1], 214);   // first draw of the quantity pass
-    EXPECT_EQ(first.supplyQuantity[1], 4);     // good 5 (high 70000): b = 3.78 rounds to 4
+    EXPECT_EQ(first.demandPrice[1], 220001); // first draw of the price pass
+    EXPECT_EQ(first.supplyPrice[1], 30000);  // good 5 at its low
+    EXPECT_EQ(first.demandQuantity[1], 214); // first draw of the quantity pass
+    EXPECT_EQ(first.supplyQuantity[1], 4);   // good 5 (high 70000): b = 3.78 rounds to 4
     EXPECT_EQ(first.blackDemandPrice[1], 100001);
     EXPECT_EQ(first.blackDemandQuantity[1], 317);
     EXPECT_EQ(s.galaxies[16].demandPrice[4], 50000);
@@ -115,7 +118,8 @@ TEST(MarketInvariants, HoldAfterManyRealDealsRefreshesAndShifts) {
                 EXPECT_LE(g.supplyPrice[k], r.high + 1);
                 EXPECT_GE(g.supplyQuantity[k], 1);
             }
-            for (int k = 1; k <= kDemandSlots; ++k) EXPECT_GE(g.demandQuantity[g.demands[k]], 1);
+            for (int k = 1; k <= kDemandSlots; ++k)
+                EXPECT_GE(g.demandQuantity[g.demands[k]], 1);
         }
     }
 }
@@ -145,7 +149,8 @@ TEST(MarketShift, ClearsDemandFieldsOfGoodsNoLongerDemanded) {
     shiftTrends(s, rng);
     for (const Galaxy& g : s.galaxies) {
         // Before the refresh that follows a shift, no demand has a price or quantity yet.
-        for (int good = 1; good <= kGoods; ++good) EXPECT_EQ(g.demandQuantity[good], 0);
+        for (int good = 1; good <= kGoods; ++good)
+            EXPECT_EQ(g.demandQuantity[good], 0);
         EXPECT_TRUE(g.demands[1] >= 1);
     }
 }

@@ -10,23 +10,33 @@ namespace {
 
 TEST(AddCommas, GroupsDigitsInThreesFromTheRight) {
     const std::pair<const char*, const char*> cases[] = {
-        {"", ""},       {"0", "0"},           {"100", "100"},         {"999", "999"},
-        {"1000", "1,000"}, {"5000", "5,000"}, {"100000", "100,000"}, {"1000000", "1,000,000"},
-        {"1234567", "1,234,567"}, {"-200000", "-200,000"}, {"-999", "-999"},
+        {"", ""},
+        {"0", "0"},
+        {"100", "100"},
+        {"999", "999"},
+        {"1000", "1,000"},
+        {"5000", "5,000"},
+        {"100000", "100,000"},
+        {"1000000", "1,000,000"},
+        {"1234567", "1,234,567"},
+        {"-200000", "-200,000"},
+        {"-999", "-999"},
         {"-2147483648", "-2,147,483,648"},
     };
-    for (const auto& [in, out] : cases) EXPECT_EQ(addCommas(in), out) << in;
+    for (const auto& [in, out] : cases)
+        EXPECT_EQ(addCommas(in), out) << in;
     EXPECT_EQ(formatMoney(5000), "$5,000");
     EXPECT_EQ(formatMoney(-1234), "$-1,234");
 }
 
 TEST(ReadingRule, TakesTheLeadingNumberWithBlanksSkipped) {
     const std::pair<const char*, double> cases[] = {
-        {"", 0},      {"abc", 0},      {"-5", 0},       {"12", 12},    {"12abc", 12},
-        {"5 000", 5000}, {" 7 ", 7},   {"2.5", 2.5},    {".5", 0.5},   {"1.2.3", 1.2},
-        {"5.", 5},    {"$20", 0},      {"3,000", 3},
+        {"", 0},         {"abc", 0}, {"-5", 0},    {"12", 12},  {"12abc", 12},
+        {"5 000", 5000}, {" 7 ", 7}, {"2.5", 2.5}, {".5", 0.5}, {"1.2.3", 1.2},
+        {"5.", 5},       {"$20", 0}, {"3,000", 3},
     };
-    for (const auto& [in, out] : cases) EXPECT_DOUBLE_EQ(readNumber(in), out) << in;
+    for (const auto& [in, out] : cases)
+        EXPECT_DOUBLE_EQ(readNumber(in), out) << in;
 }
 
 TEST(ReadingRule, WholeAmountsAreAcceptedAndFractionsRefused) {
@@ -80,7 +90,8 @@ TEST(EarthTime, StaysExactOverManyFlights) {
     EXPECT_EQ(t.text(), "2302.41");
     t = t.plus(Decimal::hundredths(59));
     EXPECT_EQ(t.text(), "2303");
-    for (int i = 0; i < 1000; ++i) t = t.plus(Decimal::hundredths(33));
+    for (int i = 0; i < 1000; ++i)
+        t = t.plus(Decimal::hundredths(33));
     EXPECT_EQ(t.text(), "2633");
     t = t.plus(Decimal::hundredths(50));
     EXPECT_EQ(t.text(), "2633.5");

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -77,7 +77,7 @@ TEST(SeqFile, ReportsWhereAndWhyAFileIsDamaged) {
 }
 
 class AtomicWrite : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir_ = std::filesystem::temp_directory_path() /
                ("zt-seq-" + std::to_string(::getpid()) + "-" +

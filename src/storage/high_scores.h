@@ -1,0 +1,59 @@
+#pragma once
+#include "core/game_state.h"
+
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace zt {
+
+inline constexpr int kHighScoreRows = 3;
+inline constexpr int kHighScoreLists = 3;
+
+// One high score list, row 1 the best.
+struct HighScoreList {
+    OneBased<std::string, kHighScoreRows> names;
+    OneBased<std::int32_t, kHighScoreRows> scores;
+    bool operator==(const HighScoreList&) const = default;
+};
+
+// The three lists, numbered like the game length: 1 long, 2 normal, 3 short games.
+using HighScores = OneBased<HighScoreList, kHighScoreLists>;
+
+// The high score file beside the program.
+inline constexpr const char* kHighScoresFileName = "Winners.txt";
+
+// Cash less debt plus the cargo at the prices paid for it (not at any market price); summed
+// in 64 bits and held to the 32-bit money range.
+std::int32_t netWorth(const GameState& state);
+
+// The row a net worth earns: the first whose score it beats (a tie does not beat a row),
+// or nothing when it beats none.
+std::optional<int> highScoreRow(const HighScoreList& list, std::int32_t netWorth);
+
+// Puts a new score at `row`: the rows below move down one and the old row 3 drops out.
+void enterHighScore(HighScoreList& list, int row, const std::string& name, std::int32_t score);
+
+// The content of the high score file: nine lines, long games then normal then short, rows
+// 1 to 3 each, every line two quoted scrambled fields (the name and the score written with
+// a leading blank, or "-" when negative), ended by CR LF.
+std::string highScoresFileContent(const HighScores& scores);
+
+// A high score file that cannot be read back; the message says where and why.
+struct HighScoresFileError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Reads the content written by highScoresFileContent; throws HighScoresFileError.
+HighScores parseHighScores(std::string_view content);
+
+// The lists in the file at `path`; empty lists (no names, $0) when it is missing or
+// cannot be read, so a damaged file never stops the game.
+HighScores readHighScores(const std::string& path);
+
+// Replaces the file at `path` whole; on failure the old file is kept and false returned.
+bool writeHighScores(const std::string& path, const HighScores& scores);
+
+} // namespace zt

@@ -1,0 +1,71 @@
+#include "travel/flight.h"
+
+#include "core/money.h"
+#include "market/market.h"
+#include "travel/route.h"
+
+namespace zt {
+
+namespace {
+constexpr int kTrendsShiftBelow = 5;
+constexpr int kHazardPerUnit = 5;
+} // namespace
+
+bool hazardStrikes(int roll, int roundedDistance) {
+    return roll < kHazardPerUnit * roundedDistance;
+}
+
+bool irsStops(int roll, int roundedDistance, std::int64_t blackUnits) {
+    // roll < R × (units ÷ 10) × 0.5, multiplied through by 20 to stay exact.
+    return 20 * static_cast<std::int64_t>(roll) < roundedDistance * blackUnits;
+}
+
+std::int32_t debtWithInterest(std::int32_t debt) {
+    const std::int64_t hundredths = static_cast<std::int64_t>(debt) * 107;
+    std::int64_t whole = hundredths / 100;
+    std::int64_t rest = hundredths % 100;
+    if (rest < 0) { // floor for a negative debt
+        rest += 100;
+        --whole;
+    }
+    if (rest > 50 || (rest == 50 && whole % 2 != 0)) ++whole;
+    return heldMoney(whole);
+}
+
+FlightOutcome fly(GameState& state, const Catalogue& catalogue, RandomSource& rng,
+                  FlightHost& host) {
+    if (state.earthTime.isAfterYear(state.endYear)) {
+        host.endOfGame();
+        return FlightOutcome::GameEnded;
+    }
+    const int dest = galaxyInCell(state, state.selectedCell);
+    if (dest == 0) return FlightOutcome::NoDestination;
+
+    host.playEngineSound();
+    host.startMapFlash();
+    if (rollPercent(rng) < kTrendsShiftBelow) {
+        host.announceTrendsShift();
+        shiftTrends(state, rng);
+    }
+    refreshMarkets(state, catalogue, rng);
+
+    host.showDeparture(state.currentGalaxy, dest);
+    const Route route = state.route;
+    state.fuel = static_cast<std::int16_t>(state.fuel - route.fuelNeeded);
+    state.earthTime = state.earthTime.plus(route.timeNeeded);
+    state.cash = heldMoney(static_cast<std::int64_t>(state.cash) - route.toll);
+    state.debt = debtWithInterest(state.debt);
+    host.showArrival(dest);
+
+    const int r = roundedDistance(route);
+    if (hazardStrikes(rollPercent(rng), r)) host.naturalHazardAlert();
+    if (hazardStrikes(rollPercent(rng), r)) host.spacePiratesAlert();
+    const int irsRoll = rollPercent(rng);
+    if (irsStops(irsRoll, r, blackCargoUnits(state))) host.irsAlert();
+
+    state.currentGalaxy = static_cast<std::int16_t>(dest);
+    state.selectedCell = kNoCell;
+    return FlightOutcome::Arrived;
+}
+
+} // namespace zt

@@ -1,0 +1,198 @@
+#include "core/new_game.h"
+#include "flight_draws.h"
+#include "support.h"
+#include "travel/flight.h"
+#include "travel/route.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace zt {
+namespace {
+
+using test::shippedCatalogue;
+
+// Records each call of the flight with what the state held at that moment.
+class RecordingHost : public FlightHost {
+  public:
+    explicit RecordingHost(const GameState& state) : s_(state) {}
+    void endOfGame() override { calls.push_back("end"); }
+    void playEngineSound() override { calls.push_back("sound"); }
+    void startMapFlash() override { calls.push_back("flash"); }
+    void announceTrendsShift() override {
+        calls.push_back("trends");
+        demandsAtMessage = s_.galaxies[1].demands;
+    }
+    void showDeparture(int from, int to) override {
+        calls.push_back("departure " + std::to_string(from) + "->" + std::to_string(to));
+    }
+    void showArrival(int to) override {
+        calls.push_back("arrival " + std::to_string(to) + " fuel " + std::to_string(s_.fuel) +
+                        " cash " + std::to_string(s_.cash) + " debt " + std::to_string(s_.debt) +
+                        " time " + s_.earthTime.text());
+    }
+    void naturalHazardAlert() override { alert("hazard"); }
+    void spacePiratesAlert() override { alert("pirates"); }
+    void irsAlert() override { alert("irs"); }
+
+    std::vector<std::string> calls;
+    OneBased<std::int16_t, kDemandSlots> demandsAtMessage;
+    std::function<void()> onPirates;
+
+  private:
+    // During the events the ship still belongs to the departure galaxy and its pick.
+    void alert(const std::string& name) {
+        calls.push_back(name + " at " + std::to_string(s_.currentGalaxy) + "/" +
+                        std::to_string(s_.selectedCell));
+        if (name == "pirates" && onPirates) onPirates();
+    }
+    const GameState& s_;
+};
+
+// A started game with galaxy 3 on cell 8; galaxy 5 on cell 9 (R 1), galaxy 6 on cell 21
+// (√5, R 2) and galaxy 7 on cell 42 (√41, R 6); the others on the first free cells.
+GameState startedGame() {
+    GameState s;
+    ClockRandom rng(11);
+    resetForNewGame(s);
+    layOutNewGame(s, shippedCatalogue(), rng, kShortGame);
+    s.cellGalaxy.fill(0);
+    const int fixed[] = {0, 0, 8, 0, 9, 21, 42};
+    int next = 1;
+    for (int g = 1; g <= kGalaxies; ++g) {
+        int at = g < 8 ? fixed[g - 1] : 0;
+        while (at == 0) {
+            if (next != 8 && next != 9 && next != 21 && next != 42) at = next;
+            ++next;
+        }
+        s.galaxies[g].column = static_cast<std::int16_t>(cellColumn(at));
+        s.galaxies[g].row = static_cast<std::int16_t>(cellRow(at));
+        s.cellGalaxy[at] = static_cast<std::int16_t>(g);
+    }
+    return s;
+}
+
+struct Rolls {
+    int trend = 50, hazard = 100, pirates = 100, irs = 100;
+};
+
+FlightOutcome flyTo(GameState& s, int cell, RecordingHost& host, Rolls rolls = {}) {
+    EXPECT_TRUE(selectDestination(s, shippedCatalogue(), cell));
+    ScriptedRandom draws;
+    test::addFlightDraws(draws, s, shippedCatalogue(), rolls.trend, rolls.hazard, rolls.pirates,
+                         rolls.irs);
+    const FlightOutcome outcome = fly(s, shippedCatalogue(), draws, host);
+    EXPECT_EQ(draws.remaining(), 0u) << "draws left over";
+    return outcome;
+}
+
+TEST(Flight, RunsItsStepsInOrderAndPaysFuelTimeTollAndInterest) {
+    GameState s = startedGame();
+    s.debt = 1000;
+    RecordingHost host(s);
+    EXPECT_EQ(flyTo(s, 9, host), FlightOutcome::Arrived);
+    EXPECT_EQ(host.calls,
+              (std::vector<std::string>{"sound", "flash", "departure 3->5",
+                                        "arrival 5 fuel 90 cash 4980 debt 1070 time 2301"}));
+    EXPECT_EQ(s.currentGalaxy, 5);
+    EXPECT_EQ(s.selectedCell, kNoCell);
+}
+
+TEST(Flight, RedrawsEveryMarketAndShiftsTrendsOnlyBelowFiveAfterTheMessage) {
+    for (int trend : {1, 4, 5, 100}) {
+        GameState s = startedGame();
+        const GameState before = s;
+        RecordingHost host(s);
+        flyTo(s, 9, host, {.trend = trend});
+        const bool shifted = trend < 5;
+        EXPECT_EQ(host.calls[2] == "trends", shifted) << trend;
+        EXPECT_TRUE(!shifted || host.demandsAtMessage == before.galaxies[1].demands)
+            << "the lists change after the message";
+        EXPECT_NE(s.galaxies[1].supplyPrice, before.galaxies[1].supplyPrice) << trend;
+    }
+}
+
+TEST(Flight, RaisesTheEventsByDistanceAndBlackCargoInTheirOrder) {
+    const struct {
+        int cell; // 9: R 1, 21: R 2, 42: R 6
+        int blackUnits;
+        Rolls rolls;
+        std::vector<std::string> alerts;
+    } cases[] = {
+        {9, 0, {.hazard = 4, .pirates = 4, .irs = 1}, {"hazard", "pirates"}},
+        {9, 0, {.hazard = 5, .pirates = 5}, {}},
+        {21, 0, {.hazard = 9, .pirates = 10}, {"hazard"}},
+        {42, 0, {.hazard = 30, .pirates = 29}, {"pirates"}},
+        {9, 20, {.irs = 1}, {}},       // R × units ÷ 20 = 1: never
+        {21, 20, {.irs = 1}, {"irs"}}, // 2
+        {21, 20, {.irs = 2}, {}},
+        {42, 1000, {.irs = 100}, {"irs"}}, // 300: certain
+    };
+    for (const auto& c : cases) {
+        GameState s = startedGame();
+        s.blackCargo[2].quantity = c.blackUnits;
+        RecordingHost host(s);
+        flyTo(s, c.cell, host, c.rolls);
+        std::vector<std::string> alerts;
+        for (std::size_t i = 4; i < host.calls.size(); ++i) { // after the arrival
+            const std::string& call = host.calls[i];
+            EXPECT_EQ(call.substr(call.find(" at ")), " at 3/" + std::to_string(c.cell));
+            alerts.push_back(call.substr(0, call.find(" at ")));
+        }
+        EXPECT_EQ(alerts, c.alerts) << "to cell " << c.cell << ", " << c.blackUnits << " units";
+    }
+}
+
+TEST(Flight, CountsBlackCargoForTheIrsAfterThePiratesHaveTakenIt) {
+    GameState s = startedGame();
+    s.blackCargo[1].quantity = 1000;
+    RecordingHost host(s);
+    host.onPirates = [&] { s.blackCargo.fill(CargoItem{}); };
+    flyTo(s, 42, host, {.pirates = 1, .irs = 1});
+    EXPECT_EQ(host.calls.back(), "pirates at 3/42");
+}
+
+TEST(Flight, EndsTheGameInsteadOnlyOnceTheTimeIsPastTheEndYear) {
+    GameState s = startedGame();
+    s.earthTime = *EarthTime::fromText("2400");
+    RecordingHost host(s);
+    EXPECT_EQ(flyTo(s, 9, host), FlightOutcome::Arrived);
+    ASSERT_TRUE(selectDestination(s, shippedCatalogue(), 8));
+    const GameState before = s;
+    host.calls.clear();
+    ScriptedRandom none;
+    EXPECT_EQ(fly(s, shippedCatalogue(), none, host), FlightOutcome::GameEnded);
+    EXPECT_EQ(host.calls, std::vector<std::string>{"end"});
+    EXPECT_EQ(s, before);
+}
+
+TEST(Flight, InterestIsSevenPercentHalfToEvenHeldAtTheLimit) {
+    const std::pair<std::int32_t, std::int32_t> cases[] = {{0, 0},
+                                                           {50, 54},
+                                                           {1000, 1070},
+                                                           {150, 160},
+                                                           {250, 268},
+                                                           {7, 7},
+                                                           {2007000000, 2147483647},
+                                                           {2147483647, 2147483647}};
+    for (const auto& [debt, after] : cases)
+        EXPECT_EQ(debtWithInterest(debt), after) << debt;
+}
+
+TEST(Flight, EarthTimeStaysExactOverManyFlights) {
+    GameState s = startedGame();
+    s.shipType = 6; // speed 3: 0.33 a hop
+    s.fuel = 10000;
+    for (int i = 0; i < 60; ++i) {
+        s.cash = 5000;
+        RecordingHost host(s);
+        flyTo(s, s.currentGalaxy == 3 ? 9 : 8, host);
+    }
+    EXPECT_EQ(s.earthTime.text(), "2319.8");
+}
+
+} // namespace
+} // namespace zt

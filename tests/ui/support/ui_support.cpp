@@ -1,0 +1,145 @@
+#include "ui/support/ui_support.h"
+
+#include "core/flight_draws.h"
+#include "ui/look.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <QTimer>
+
+namespace zt::test {
+
+ProgramFolder::ProgramFolder() {
+    const QDir data(QStringLiteral(ZT_DATA_DIR));
+    for (const char* name : {"strings.txt", "Graphics", "Sounds"})
+        QFile::link(data.filePath(QString::fromLatin1(name)),
+                    dir_.filePath(QString::fromLatin1(name)));
+    QFile::copy(data.filePath(QStringLiteral("Winners.txt")),
+                dir_.filePath(QStringLiteral("Winners.txt")));
+    QFile::setPermissions(dir_.filePath(QStringLiteral("Winners.txt")),
+                          QFile::ReadOwner | QFile::WriteOwner);
+}
+
+float TestRandom::next() {
+    if (queued_.empty()) return seeded_.next();
+    const float r = queued_.front();
+    queued_.pop_front();
+    return r;
+}
+
+void TestRandom::queueFlight(const Main& main, int trendRoll, int hazardRoll, int piratesRoll,
+                             int irsRoll) {
+    ScriptedRandom draws;
+    addFlightDraws(draws, const_cast<Main&>(main).state(), main.catalogue(), trendRoll, hazardRoll,
+                   piratesRoll, irsRoll);
+    while (draws.remaining() > 0)
+        queued_.push_back(draws.next());
+}
+
+MessageRecorder::MessageRecorder() {
+    setMessageSinkForTests(this);
+}
+
+MessageRecorder::~MessageRecorder() {
+    setMessageSinkForTests(nullptr);
+}
+
+void MessageRecorder::message(QWidget*, const QString& text) {
+    messages << text;
+    if (onMessage) onMessage(text);
+}
+
+TestGame::TestGame(std::uint32_t seed) : rng(seed) {
+    main = std::make_unique<Main>(folder.path(), rng);
+    main->show();
+}
+
+TestGame::~TestGame() = default;
+
+void whenModalShown(std::function<void(QWidget*)> callback) {
+    auto* timer = new QTimer(qApp);
+    auto waited = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, waited, callback] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->isVisible()) {
+            timer->stop();
+            timer->deleteLater();
+            callback(modal);
+            return;
+        }
+        if (++*waited > 500) { // five seconds
+            timer->stop();
+            timer->deleteLater();
+            QFAIL("no modal window was shown");
+        }
+    });
+    timer->start(10);
+}
+
+void answerModal(const QString& buttonName) {
+    whenModalShown([buttonName](QWidget* modal) { click(modal, buttonName); });
+}
+
+void startGame(Main& main, const QString& option) {
+    whenModalShown([option](QWidget* form) {
+        qobject_cast<QAbstractButton*>(widget(form, option))->setChecked(true);
+        click(form, QStringLiteral("beginNewGameButton"));
+    });
+    main.startNewGame();
+}
+
+void placeGalaxies(Main& main, const std::array<int, 16>& cells) {
+    GameState& s = main.state();
+    s.cellGalaxy.fill(0);
+    for (int g = 1; g <= kGalaxies; ++g) {
+        const int cell = cells[static_cast<std::size_t>(g - 1)];
+        s.galaxies[g].column = static_cast<std::int16_t>(cellColumn(cell));
+        s.galaxies[g].row = static_cast<std::int16_t>(cellRow(cell));
+        s.cellGalaxy[cell] = static_cast<std::int16_t>(g);
+    }
+    main.rebuildMap();
+}
+
+void startKnownGame(Main& main) {
+    startGame(main);
+    placeGalaxies(main, kKnownLayout);
+}
+
+QWidget* widget(QObject* root, const QString& name) {
+    auto* w = root->findChild<QWidget*>(name);
+    if (!w) qWarning("no widget named %s", qPrintable(name));
+    return w;
+}
+
+QLabel* label(QObject* root, const QString& name) {
+    return qobject_cast<QLabel*>(widget(root, name));
+}
+
+QString labelText(QObject* root, const QString& name) {
+    return label(root, name)->text();
+}
+
+QColor labelColour(QObject* root, const QString& name) {
+    return textColour(label(root, name));
+}
+
+void click(QObject* root, const QString& name) {
+    QWidget* w = widget(root, name);
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        button->click();
+    } else {
+        QTest::mouseClick(w, Qt::LeftButton);
+    }
+}
+
+void trigger(QObject* root, const QString& name) {
+    auto* action = root->findChild<QAction*>(name);
+    if (!action) qWarning("no menu entry named %s", qPrintable(name));
+    action->trigger();
+}
+
+} // namespace zt::test

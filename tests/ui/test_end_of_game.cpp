@@ -1,0 +1,156 @@
+// The end of a game: the end window, the high score lists and "Winners.txt".
+#include "storage/file_io.h"
+#include "ui/support/ui_support.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+using namespace zt;
+using namespace zt::test;
+
+namespace {
+
+// A short game whose time has run out, with `cash` and nothing else, and a destination.
+void lastFlightReady(Main& m, std::int32_t cash) {
+    startKnownGame(m);
+    m.state().cash = cash;
+    m.state().earthTime = *EarthTime::fromText("2401");
+    click(&m, "mapImage_8");
+}
+
+std::string fileBytes(const TestGame& game) {
+    return readWholeFile(game.folder.filePath("Winners.txt").toStdString()).value_or("missing");
+}
+
+} // namespace
+
+class EndOfGameTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void aNewHighScoreIsWrittenShownAndANewGameFollows();
+    void aScoreTooLowLeavesTheFileAndExitSkipsTheList();
+    void closingTheEndWindowCountsAsNewGame();
+    void aListThatCannotBeSavedIsReportedAndTheOldFileKept();
+};
+
+void EndOfGameTest::aNewHighScoreIsWrittenShownAndANewGameFollows() {
+    TestGame game;
+    Main& m = *game.main;
+    lastFlightReady(m, 30000); // between the shipped short rows of $60,000 and $25,000
+    const QString name = QStringLiteral("O\"Neil, \"Ace\" <b>");
+    QStringList seen;
+    whenModalShown([&](QWidget* end) {
+        seen << labelText(end, "titleLabel") << labelText(end, "promptLabel")
+             << labelText(end, "netWorthLabel");
+        auto* box = qobject_cast<QLineEdit*>(widget(end, "nameBox"));
+        QVERIFY(box->isEnabled());
+        QCOMPARE(box->text(), QStringLiteral("Trader"));
+        box->setText(name);
+        whenModalShown([&](QWidget* scores) {
+            seen << scores->objectName() << labelText(scores, "shortName_1")
+                 << labelText(scores, "shortScore_1") << labelText(scores, "shortName_2");
+            whenModalShown([](QWidget* length) { click(length, "beginNewGameButton"); });
+            click(scores, "wowButton");
+        });
+        click(end, "newGameButton");
+    });
+    click(&m, "goButton");
+
+    const QStringList expected = {
+        "New High Score!",
+        "Congratulations! You have earned a place on the Zenthari Trade High Score List!",
+        "$30,000",
+        "highScoresForm",
+        name,
+        "$30,000",
+        "Cadet Yuki"};
+    QCOMPARE(seen, expected);
+    const HighScores onDisk = readHighScores(game.folder.filePath("Winners.txt").toStdString());
+    QCOMPARE(onDisk, m.highScores());
+    QCOMPARE(onDisk[3].names[2], name.toStdString());
+    QCOMPARE(onDisk[3].scores[1], 60000);
+    QCOMPARE(onDisk[3].scores[3], 25000);
+    QCOMPARE(onDisk[1].names[1], std::string("Admiral Okonkwo")); // other lists as they were
+    // A new game has begun.
+    QCOMPARE(labelText(&m, "earthTimeLabel"), QStringLiteral("2300.00"));
+    QCOMPARE(labelText(&m, "cashLabel"), QStringLiteral("$5,000"));
+    QVERIFY(m.isVisible());
+}
+
+void EndOfGameTest::aScoreTooLowLeavesTheFileAndExitSkipsTheList() {
+    TestGame game;
+    Main& m = *game.main;
+    const std::string before = fileBytes(game);
+    lastFlightReady(m, 10000); // a tie with the last row does not beat it
+    QStringList seen;
+    int modals = 0;
+    whenModalShown([&](QWidget* end) {
+        ++modals;
+        seen << labelText(end, "titleLabel") << labelText(end, "promptLabel")
+             << labelText(end, "netWorthLabel");
+        QVERIFY(!widget(end, "nameBox")->isEnabled());
+        click(end, "exitButton");
+    });
+    click(&m, "goButton");
+    QCOMPARE(seen, (QStringList{"Game Over!",
+                                "Sorry, you score was not high enough to make the high score list.",
+                                "$10,000"}));
+    QCOMPARE(fileBytes(game), before);
+    QCOMPARE(m.state().currentGalaxy, 3); // scored instead of flown
+    QCOMPARE(labelText(&m, "fuelLabel"), QStringLiteral("100 / 100"));
+    QVERIFY(!m.isVisible());
+    QCOMPARE(modals, 1);
+    QVERIFY(!m.findChild<QDialog*>("highScoresForm"));
+}
+
+void EndOfGameTest::closingTheEndWindowCountsAsNewGame() {
+    TestGame game;
+    Main& m = *game.main;
+    lastFlightReady(m, 1000000);
+    QString name;
+    whenModalShown([&](QWidget* end) {
+        whenModalShown([&](QWidget* scores) {
+            name = labelText(scores, "shortName_0");
+            whenModalShown([](QWidget* length) { qobject_cast<QDialog*>(length)->reject(); });
+            qobject_cast<QDialog*>(scores)->reject();
+        });
+        qobject_cast<QDialog*>(end)->reject();
+    });
+    click(&m, "goButton");
+    QCOMPARE(name, QStringLiteral("Trader"));
+    QCOMPARE(m.highScores()[3].scores[1], 1000000);
+    QCOMPARE(labelText(&m, "earthTimeLabel"), QStringLiteral("2300.00"));
+    QCOMPARE(m.state().endYear, 2400); // the option shown when the window was closed
+    // The next game over offers the name typed last.
+    m.state().earthTime = *EarthTime::fromText("2401");
+    placeGalaxies(m, kKnownLayout);
+    click(&m, "mapImage_8");
+    whenModalShown([&](QWidget* end) {
+        name = qobject_cast<QLineEdit*>(widget(end, "nameBox"))->text();
+        click(end, "exitButton");
+    });
+    click(&m, "goButton");
+    QCOMPARE(name, QStringLiteral("Trader"));
+}
+
+void EndOfGameTest::aListThatCannotBeSavedIsReportedAndTheOldFileKept() {
+    TestGame game;
+    // A folder where the file should be: it can be neither read nor replaced.
+    QDir(game.folder.path()).remove("Winners.txt");
+    QDir(game.folder.path()).mkdir("Winners.txt");
+    Main m(game.folder.path(), game.rng);
+    QCOMPARE(m.highScores(), HighScores{}); // unreadable: empty lists
+    lastFlightReady(m, 20);                 // just the toll
+    answerModal("exitButton");
+    click(&m, "goButton");
+    QCOMPARE(game.recorder.messages.size(), 1);
+    QVERIFY2(game.recorder.messages.first().startsWith("The high score list could not be saved"),
+             qPrintable(game.recorder.messages.first()));
+    QVERIFY(QFileInfo(game.folder.filePath("Winners.txt")).isDir());
+}
+
+QTEST_MAIN(EndOfGameTest)
+#include "test_end_of_game.moc"
