@@ -1,6 +1,7 @@
 #include "ui/NumberBox.h"
 
 #include "core/numbers.h"
+#include "ui/messages.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -32,8 +33,6 @@ bool belongsToTheDialog(int key) {
 
 } // namespace
 
-void (*NumberBox::beepHook)() = &QApplication::beep;
-
 NumberBox::NumberBox(QWidget* parent) : QLineEdit("0", parent) {}
 
 std::optional<std::int64_t> NumberBox::amount() const {
@@ -49,7 +48,7 @@ QString NumberBox::filtered(const QString& text) {
     QString kept;
     for (QChar c : text)
         if (acceptsCharacter(c)) kept += c;
-    if (kept.size() != text.size()) beepHook();
+    if (kept.size() != text.size()) beep();
     return kept;
 }
 
@@ -67,7 +66,7 @@ void NumberBox::keyPressEvent(QKeyEvent* event) {
         QLineEdit::keyPressEvent(event);
         return;
     }
-    beepHook();
+    beep();
     event->accept();
 }
 

@@ -10,6 +10,8 @@
 //   if (!n) { beep(); return; }             // a fraction such as "2.5": refused, no change
 //   ... hand *n to the rule, beep when the rule refuses it ...
 //
+// Every refusal beeps through beep() of ui/messages.h, where tests can count the beeps.
+//
 // Typing: only the digits (main keys and keypad), the full stop, Backspace, Delete, Left
 // arrow and Space are taken. Every other key press (Shift, Right arrow, minus, the keypad's
 // decimal key, letters, shortcuts such as Ctrl+V) beeps and leaves the text as it was. Tab and
@@ -38,9 +40,6 @@ class NumberBox : public QLineEdit {
 
     // A character that typing, pasting or dropping lets into the box.
     static bool acceptsCharacter(QChar c);
-
-    // How the box beeps at a refused key or character; a test may point it elsewhere.
-    static void (*beepHook)();
 
   public slots:
     // Pastes the clipboard's accepted characters at the cursor (beeps if it held others).

@@ -1,4 +1,5 @@
 #include "ui/NumberBox.h"
+#include "ui/support/ui_support.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -14,19 +15,12 @@
 
 using zt::NumberBox;
 
-namespace {
-int beeps = 0;
-void countBeep() {
-    ++beeps;
-}
-} // namespace
-
 class TestNumberBox : public QObject {
     Q_OBJECT
+    zt::test::MessageRecorder recorder;
 
   private slots:
-    void initTestCase() { NumberBox::beepHook = &countBeep; }
-    void init() { beeps = 0; }
+    void init() { recorder.beeps = 0; }
 
     void startsAtZeroAndReadsWholeAmounts() {
         NumberBox box;
@@ -40,7 +34,7 @@ class TestNumberBox : public QObject {
             QCOMPARE(box.text(), QString(text)); // setText is not filtered
             QCOMPARE(box.amount(), amount);
         }
-        QCOMPARE(beeps, 0);
+        QCOMPARE(recorder.beeps, 0);
     }
 
     void refusedKeysBeepAndLeaveTheText_data() {
@@ -70,7 +64,7 @@ class TestNumberBox : public QObject {
         QTest::keyClick(&box, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE(box.text(), QString("12"));
         QCOMPARE(box.cursorPosition(), 1);
-        QCOMPARE(beeps, beeped);
+        QCOMPARE(recorder.beeps, beeped);
     }
 
     void acceptedKeysEditTheText() {
@@ -85,10 +79,10 @@ class TestNumberBox : public QObject {
         QTest::keyClick(&box, Qt::Key_Left);
         QTest::keyClick(&box, Qt::Key_Delete);
         QCOMPARE(box.text(), QString("12. "));
-        QCOMPARE(beeps, 0);
+        QCOMPARE(recorder.beeps, 0);
         QTest::keyClicks(&box, "4x-");
         QCOMPARE(box.text(), QString("12.4 "));
-        QCOMPARE(beeps, 2);
+        QCOMPARE(recorder.beeps, 2);
     }
 
     void dialogKeysKeepTheirMeaning() {
@@ -115,7 +109,7 @@ class TestNumberBox : public QObject {
         QTest::keyClick(first, Qt::Key_Escape);
         QVERIFY(!dialog.isVisible());
         QCOMPARE(first->text(), QString("0"));
-        QCOMPARE(beeps, 0);
+        QCOMPARE(recorder.beeps, 0);
     }
 
     void pastingKeepsOnlyTheAcceptedCharacters() {
@@ -125,16 +119,16 @@ class TestNumberBox : public QObject {
         QGuiApplication::clipboard()->setText("2a3-4.5\n");
         box.paste();
         QCOMPARE(box.text(), QString("1234.5"));
-        QCOMPARE(beeps, 1);
+        QCOMPARE(recorder.beeps, 1);
         QGuiApplication::clipboard()->setText("67");
         box.paste();
         QCOMPARE(box.text(), QString("1234.567"));
-        QCOMPARE(beeps, 1);
+        QCOMPARE(recorder.beeps, 1);
         QGuiApplication::clipboard()->setText("abc");
         box.selectAll();
         box.paste(); // nothing accepted: nothing replaced
         QCOMPARE(box.text(), QString("1234.567"));
-        QCOMPARE(beeps, 2);
+        QCOMPARE(recorder.beeps, 2);
     }
 
     void theContextMenuPastesThroughTheFilter() {
@@ -155,7 +149,7 @@ class TestNumberBox : public QObject {
         paste->trigger();
         menu->close();
         QCOMPARE(box.text(), QString("42"));
-        QCOMPARE(beeps, 1);
+        QCOMPARE(recorder.beeps, 1);
     }
 
     void droppedAndComposedTextIsFiltered() {
@@ -170,13 +164,13 @@ class TestNumberBox : public QObject {
         QDropEvent drop(QPointF(1, 1), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&box, &drop);
         QCOMPARE(box.text(), QString("8"));
-        QCOMPARE(beeps, 1);
+        QCOMPARE(recorder.beeps, 1);
 
         QInputMethodEvent compose;
         compose.setCommitString("5e");
         QApplication::sendEvent(&box, &compose);
         QCOMPARE(box.text(), QString("85"));
-        QCOMPARE(beeps, 2);
+        QCOMPARE(recorder.beeps, 2);
     }
 };
 
