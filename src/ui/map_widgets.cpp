@@ -1,6 +1,5 @@
 #include "ui/map_widgets.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace zt {
@@ -22,16 +21,6 @@ void Outline::paintEvent(QPaintEvent*) {
     painter.fillRect(0, h - t, w, t, colour_);
     painter.fillRect(0, 0, t, h, colour_);
     painter.fillRect(w - t, 0, t, h, colour_);
-}
-
-MapPicture::MapPicture(QWidget* parent) : QLabel(parent) {
-    setCursor(Qt::PointingHandCursor);
-}
-
-void MapPicture::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
-    QLabel::mouseReleaseEvent(event);
 }
 
 } // namespace zt

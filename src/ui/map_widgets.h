@@ -1,4 +1,6 @@
 #pragma once
+#include "ui/ClickableLabel.h"
+
 #include <QColor>
 #include <QLabel>
 #include <QWidget>
@@ -23,16 +25,10 @@ class Outline : public QWidget {
 };
 
 // A galaxy's picture on the map; a left click on it reports `clicked`.
-class MapPicture : public QLabel {
+class MapPicture : public ClickableLabel {
     Q_OBJECT
   public:
-    explicit MapPicture(QWidget* parent);
-
-  signals:
-    void clicked();
-
-  protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    using ClickableLabel::ClickableLabel;
 };
 
 } // namespace zt
