@@ -160,10 +160,14 @@ std::int32_t mergedPricePaid(std::int32_t paid, std::int32_t held, std::int32_t 
 }
 
 std::string tradeRow(std::string_view name, std::int64_t price, std::int64_t quantity) {
+    return tradeRow(name, std::to_string(price), std::to_string(quantity));
+}
+
+std::string tradeRow(std::string_view name, std::string_view price, std::string_view quantity) {
     std::string row;
     padTo(row, name, kNameColumn);
-    padTo(row, std::to_string(price), kPriceColumn);
-    padTo(row, std::to_string(quantity), kQuantityColumn);
+    padTo(row, price, kPriceColumn);
+    padTo(row, quantity, kQuantityColumn);
     return row;
 }
 

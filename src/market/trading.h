@@ -124,6 +124,9 @@ inline constexpr int kQuantityColumn = 14;
 // column. A field longer than its column is kept whole and followed by one blank.
 std::string tradeRow(std::string_view name, std::int64_t price, std::int64_t quantity);
 
+// The same for three texts, such as the headings over a list's columns.
+std::string tradeRow(std::string_view name, std::string_view price, std::string_view quantity);
+
 // The for-sale list: one row per supply slot, in slot order, also for an empty offer.
 std::vector<std::string> forSaleRows(const Market& market);
 

@@ -6,12 +6,16 @@
 #include "travel/flight.h"
 #include "travel/route.h"
 #include "ui/SoundPlayer.h"
+#include "ui/blackNormalGoodsPrices.h"
 #include "ui/endForm.h"
 #include "ui/highScoresForm.h"
 #include "ui/look.h"
 #include "ui/map_widgets.h"
 #include "ui/messages.h"
+#include "ui/normalGoodsPricesForm.h"
+#include "ui/sdSearchForm.h"
 #include "ui/startNewGameForm.h"
+#include "ui/tradeForm.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -45,9 +49,9 @@ struct CommandEntry {
 constexpr bool kNeedsGame = true, kAnyTime = false, kNotYet = false;
 [[maybe_unused]] constexpr bool kReady = true;
 constexpr CommandEntry kCommands[] = {
-    {Command::Trade, "tradeButton", "tradeMenu", kNeedsGame, kNotYet},
+    {Command::Trade, "tradeButton", "tradeMenu", kNeedsGame, kReady},
 
-    {Command::BlackMarket, "blackMarketButton", "blackMarketMenu", kNeedsGame, kNotYet},
+    {Command::BlackMarket, "blackMarketButton", "blackMarketMenu", kNeedsGame, kReady},
 
     {Command::Bank, "bankButton", "bankMenu", kNeedsGame, kNotYet},
 
@@ -57,7 +61,7 @@ constexpr CommandEntry kCommands[] = {
 
     {Command::BuyNewShip, "buyNewShipButton", "buyNewShipMenu", kNeedsGame, kNotYet},
 
-    {Command::SdChart, "sdChartButton", "sdSearchMenu", kNeedsGame, kNotYet},
+    {Command::SdChart, "sdChartButton", "sdSearchMenu", kNeedsGame, kReady},
 
     {Command::SaveGame, nullptr, "saveGameMenu", kNeedsGame, kNotYet},
 
@@ -67,7 +71,7 @@ constexpr CommandEntry kCommands[] = {
 
     {Command::About, nullptr, "anoutMenu", kAnyTime, kNotYet},
 
-    {Command::NormalGoodsPrices, nullptr, "normalGoodsPricesMenu", kAnyTime, kNotYet},
+    {Command::NormalGoodsPrices, nullptr, "normalGoodsPricesMenu", kAnyTime, kReady},
 };
 static_assert(std::size(kCommands) == Main::kCommandCount);
 
@@ -536,6 +540,19 @@ void Main::rebuildMap() {
     }
 }
 
+void Main::showUsualOutlines() {
+    for (Outline* box : mapOutline_)
+        box->hide();
+    if (!state_.inProgress()) return;
+    Outline* here = mapOutline(state_.galaxies[state_.currentGalaxy].cell() - 1);
+    here->setBorderColour(kRed);
+    here->show();
+    if (state_.selectedCell == kNoCell) return;
+    Outline* picked = mapOutline(state_.selectedCell - 1);
+    picked->setBorderColour(kWhite);
+    picked->show();
+}
+
 StartNewGameForm& Main::startNewGameForm() {
     if (!startNewGameForm_) startNewGameForm_ = new StartNewGameForm(this);
     return *startNewGameForm_;
@@ -552,6 +569,35 @@ HighScoresForm& Main::highScoresForm() {
         highScoresForm_->showScores(highScores_);
     }
     return *highScoresForm_;
+}
+
+TradeForm& Main::tradeForm(MarketKind kind) {
+    if (kind == MarketKind::blackMarket) {
+        if (!blackMarketForm_)
+            blackMarketForm_ = new TradeForm(
+                *this, kind, [this] { blackNormalGoodsPrices().exec(); }, this);
+        return *blackMarketForm_;
+    }
+    if (!tradeForm_)
+        tradeForm_ = new TradeForm(*this, kind, [this] { normalGoodsPrices(); }, this);
+    return *tradeForm_;
+}
+
+PriceGuide& Main::normalGoodsPricesForm() {
+    if (!normalGoodsPricesForm_)
+        normalGoodsPricesForm_ = new NormalGoodsPricesForm(programFolder_, this);
+    return *normalGoodsPricesForm_;
+}
+
+PriceGuide& Main::blackNormalGoodsPrices() {
+    if (!blackNormalGoodsPrices_)
+        blackNormalGoodsPrices_ = new BlackNormalGoodsPrices(programFolder_, this);
+    return *blackNormalGoodsPrices_;
+}
+
+SdSearchForm& Main::sdSearchForm() {
+    if (!sdSearchForm_) sdSearchForm_ = new SdSearchForm(*this, this);
+    return *sdSearchForm_;
 }
 
 void Main::startNewGame() {
@@ -665,9 +711,13 @@ void Main::spacePiratesAlert() {}
 void Main::irsAlert() {}
 
 // The commands of the windows still to come.
-void Main::tradeButton_Click() {}
+void Main::tradeButton_Click() {
+    if (state_.inProgress()) tradeForm(MarketKind::tradingPost).openMarket();
+}
 
-void Main::blackMarketButton_Click() {}
+void Main::blackMarketButton_Click() {
+    if (state_.inProgress()) tradeForm(MarketKind::blackMarket).openMarket();
+}
 
 void Main::bankButton_Click() {}
 
@@ -677,7 +727,9 @@ void Main::repairShieldButton_Click() {}
 
 void Main::buyNewShipButton_Click() {}
 
-void Main::sdChartButton_Click() {}
+void Main::sdChartButton_Click() {
+    if (state_.inProgress()) sdSearchForm().openSearch();
+}
 
 void Main::saveGame() {}
 
@@ -689,6 +741,8 @@ void Main::showInstructions() {}
 
 void Main::showAbout() {}
 
-void Main::normalGoodsPrices() {}
+void Main::normalGoodsPrices() {
+    normalGoodsPricesForm().exec();
+}
 
 } // namespace zt

@@ -2,6 +2,7 @@
 #include "core/catalogue.h"
 #include "core/game_state.h"
 #include "core/random.h"
+#include "market/trading.h"
 #include "storage/high_scores.h"
 
 #include <QMainWindow>
@@ -19,6 +20,9 @@ namespace zt {
 class EndForm;
 class HighScoresForm;
 class MapPicture;
+class PriceGuide;
+class SdSearchForm;
+class TradeForm;
 class Outline;
 class SoundPlayer;
 class StartNewGameForm;
@@ -75,6 +79,13 @@ class Main : public QMainWindow {
     // Plays a wave file of the Sounds folder if the sound is on; a sound still playing
     // stops first in every case.
     void playSound(const QString& fileName);
+
+    // The box around map cell index + 1 (0..41), for windows that mark galaxies on the map.
+    Outline* mapOutline(int index) const { return mapOutline_[static_cast<std::size_t>(index)]; }
+
+    // The map's usual boxes: red around the current galaxy, white around the destination
+    // picked, every other one hidden.
+    void showUsualOutlines();
 
     // Turns GO and its menu entry on or off together.
     void setGoEnabled(bool enabled);
@@ -142,6 +153,10 @@ class Main : public QMainWindow {
     StartNewGameForm& startNewGameForm();
     EndForm& endForm();
     HighScoresForm& highScoresForm();
+    TradeForm& tradeForm(MarketKind kind);
+    PriceGuide& normalGoodsPricesForm();
+    PriceGuide& blackNormalGoodsPrices();
+    SdSearchForm& sdSearchForm();
 
     QString programFolder_;
     RandomSource& rng_;
@@ -186,6 +201,11 @@ class Main : public QMainWindow {
     StartNewGameForm* startNewGameForm_ = nullptr;
     EndForm* endForm_ = nullptr;
     HighScoresForm* highScoresForm_ = nullptr;
+    TradeForm* tradeForm_ = nullptr;
+    TradeForm* blackMarketForm_ = nullptr;
+    PriceGuide* normalGoodsPricesForm_ = nullptr;
+    PriceGuide* blackNormalGoodsPrices_ = nullptr;
+    SdSearchForm* sdSearchForm_ = nullptr;
 };
 
 } // namespace zt

@@ -1,4 +1,5 @@
 #include "market/trading.h"
+#include "known_market.h"
 #include "support.h"
 
 #include <gtest/gtest.h>
@@ -13,29 +14,14 @@ using test::shippedCatalogue;
 constexpr int kHopper = 1; // 100 units of cargo
 constexpr int kIntrepid = 7;
 
-// A game at galaxy 1 whose markets are set by hand: the Trading Post sells goods 5..8 in
-// slots 1..4 and buys 1..4; the Black Market sells 3, 4 and buys 1, 2.
+// A game at galaxy 1 with the known market.
 GameState tradingWorld(std::int32_t cash = 1000) {
     GameState s;
     s.currentGalaxy = 1;
     s.shipType = kHopper;
     s.cash = cash;
-    Galaxy& g = s.galaxies[1];
-    g.name = "Milky Way";
-    for (int k = 1; k <= 4; ++k) {
-        g.demands[k] = static_cast<std::int16_t>(k);
-        g.demandPrice[k] = 100 * k;
-        g.demandQuantity[k] = 100;
-        g.supplies[k] = static_cast<std::int16_t>(k + 4);
-        g.supplyPrice[k] = 30;
-        g.supplyQuantity[k] = 50;
-    }
-    g.blackDemands[1] = 1, g.blackDemands[2] = 2;
-    g.blackDemandPrice[1] = 5000, g.blackDemandPrice[2] = 50;
-    g.blackDemandQuantity[1] = 10, g.blackDemandQuantity[2] = 10;
-    g.blackSupplies[1] = 3, g.blackSupplies[2] = 4;
-    g.blackSupplyPrice[1] = 40, g.blackSupplyPrice[2] = 700;
-    g.blackSupplyQuantity[1] = 20, g.blackSupplyQuantity[2] = 5;
+    s.galaxies[1].name = "Milky Way";
+    test::setKnownMarket(s.galaxies[1]);
     return s;
 }
 

@@ -1,0 +1,103 @@
+#include "ui/DealDialog.h"
+
+#include "ui/ClickableLabel.h"
+#include "ui/Main.h"
+#include "ui/NumberBox.h"
+#include "ui/form_parts.h"
+#include "ui/look.h"
+#include "ui/messages.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace zt {
+
+DealDialog::DealDialog(Main& main, MarketKind kind, const Texts& texts, QWidget* parent)
+    : QDialog(parent), main_(main), kind_(kind) {
+    setObjectName(QString::fromLatin1(texts.objectName));
+    setWindowTitle(QString::fromLatin1(texts.windowCaption));
+    applySpaceLook(this);
+
+    title_ = headingLabel(texts.titleName, QString(), 1.5, this);
+    QLabel* division = headingLabel("Label2", QString::fromLatin1(texts.division), 1.1, this);
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(14);
+    int row = 0;
+    for (const Figure& f : texts.figures) {
+        grid->addWidget(namedLabel(f.captionName, QString::fromLatin1(f.caption), this), row, 0);
+        figures_[static_cast<std::size_t>(row)] = valueLabel(f.valueName, this);
+        grid->addWidget(figure(row), row, 1);
+        ++row;
+    }
+    grid->addWidget(namedLabel("Label5", QString::fromLatin1(texts.maxCaption), this), row, 0);
+    maxLabel_ = new ClickableLabel(this);
+    maxLabel_->setObjectName(QStringLiteral("maxLabel"));
+    setTextColour(maxLabel_, kYellow);
+    QFont underlined = maxLabel_->font();
+    underlined.setUnderline(true);
+    maxLabel_->setFont(underlined);
+    grid->addWidget(maxLabel_, row++, 1);
+    grid->addWidget(namedLabel("Label6", QString::fromLatin1(texts.numberCaption), this), row, 0);
+    number_ = new NumberBox(this);
+    number_->setObjectName(QStringLiteral("Number"));
+    grid->addWidget(number_, row++, 1);
+    connect(maxLabel_, &ClickableLabel::clicked, this,
+            [this] { number_->setText(maxLabel_->text()); });
+
+    QLabel* hint = namedLabel(
+        "Label8", QStringLiteral("Click on the max number to put that number into the box!"), this);
+    hint->setWordWrap(true);
+
+    QPushButton* action =
+        namedButton(texts.actionName, QString::fromLatin1(texts.actionCaption), this);
+    QPushButton* done = namedButton("doneButton", QStringLiteral("Done"), this);
+    action->setDefault(true);
+    connect(action, &QPushButton::clicked, this, [this] { act(); });
+    connect(done, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(action);
+    buttons->addWidget(done);
+
+    const char* picture = kind == MarketKind::tradingPost ? "trade.jpg" : "blackmarket.jpg";
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(title_, 0, 0, 1, 2);
+    layout->addWidget(division, 1, 0, 1, 2);
+    layout->addWidget(decorativePicture(main.programFolder(), picture, this), 2, 0);
+    layout->addLayout(grid, 2, 1);
+    layout->addWidget(hint, 3, 0, 1, 2);
+    layout->addLayout(buttons, 4, 0, 1, 2);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+Market DealDialog::market() const {
+    return marketHere(main_.state(), main_.catalogue(), kind_);
+}
+
+void DealDialog::openDeal(int index) {
+    index_ = index;
+    const Market m = market();
+    title_->setText(marketTitle(m.state, kind_));
+    figure(0)->setText(qText(m.names[good(m)]));
+    figure(1)->setText(QString::number(price(m)));
+    showFigures(m);
+    exec();
+}
+
+void DealDialog::showMaximum(std::int64_t maximum) {
+    maxLabel_->setText(QString::number(maximum));
+}
+
+void DealDialog::act() {
+    const std::optional<std::int64_t> units = number_->amount();
+    if (!units || !deal(market(), *units).accepted()) {
+        beep();
+        return;
+    }
+    showFigures(market());
+    emit dealt();
+}
+
+} // namespace zt

@@ -1,0 +1,58 @@
+#include "ui/scrapForm.h"
+
+#include "services/scrapping.h"
+#include "ui/Main.h"
+#include "ui/form_parts.h"
+#include "ui/look.h"
+#include "ui/messages.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace zt {
+
+ScrapForm::ScrapForm(Main& main, QWidget* parent) : QDialog(parent), main_(main) {
+    setObjectName(QStringLiteral("scrapForm"));
+    setWindowTitle(QStringLiteral("No Demand"));
+    applySpaceLook(this);
+
+    QLabel* question = namedLabel(
+        "Label1",
+        QStringLiteral("Sorry, there is no demand for that item here. What do you wish to do?"),
+        this);
+    question->setWordWrap(true);
+    question->setMinimumWidth(320);
+    scrapOption_ =
+        namedOption("scrapOption", QStringLiteral("Scrap cargo item (receive $2 per unit)."), this);
+    QRadioButton* neverMind = namedOption("neverMindOption", QStringLiteral("Never mind"), this);
+    neverMind->setChecked(true);
+    QPushButton* go = namedButton("continueButton", QStringLiteral("Continue"), this);
+    go->setDefault(true);
+    connect(go, &QPushButton::clicked, this, &ScrapForm::continueButton_Click);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(question);
+    layout->addWidget(scrapOption_);
+    layout->addWidget(neverMind);
+    layout->addWidget(go, 0, Qt::AlignCenter);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+bool ScrapForm::offer(int good) {
+    good_ = good;
+    scrapped_ = false;
+    exec();
+    return scrapped_;
+}
+
+void ScrapForm::continueButton_Click() {
+    if (scrapOption_->isChecked()) {
+        scrapped_ = scrapCargo(main_.state(), good_).accepted();
+        if (!scrapped_) beep();
+    }
+    accept();
+}
+
+} // namespace zt

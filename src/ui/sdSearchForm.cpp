@@ -1,0 +1,118 @@
+#include "ui/sdSearchForm.h"
+
+#include "market/search.h"
+#include "ui/Main.h"
+#include "ui/form_parts.h"
+#include "ui/look.h"
+#include "ui/map_widgets.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace zt {
+
+namespace {
+
+const QColor kGreen(0, 255, 0);
+
+QListWidget* galaxyList(const char* name, QWidget* parent) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setMinimumSize(200, 220);
+    return list;
+}
+
+} // namespace
+
+SdSearchForm::SdSearchForm(Main& main, QWidget* parent) : QDialog(parent), main_(main) {
+    setObjectName(QStringLiteral("sdSearchForm"));
+    setWindowTitle(QStringLiteral("Click here and drag to move this form."));
+    applySpaceLook(this);
+
+    QLabel* heading = headingLabel("Label2", QStringLiteral("Supply / Demand Search"), 1.6, this);
+    normalGoodsOption_ = namedOption("normalGoodsOption", QStringLiteral("Normal Goods"), this);
+    QRadioButton* black =
+        namedOption("blackMarketGoodsOption", QStringLiteral("Black Market Goods"), this);
+    connect(normalGoodsOption_, &QRadioButton::clicked, this,
+            [this] { chooseMarket(MarketKind::tradingPost); });
+    connect(black, &QRadioButton::clicked, this, [this] { chooseMarket(MarketKind::blackMarket); });
+    goodCombo_ = new QComboBox(this);
+    goodCombo_->setObjectName(QStringLiteral("goodCombo"));
+    goodCombo_->setMinimumContentsLength(20);
+    connect(goodCombo_, &QComboBox::activated, this, &SdSearchForm::goodCombo_Click);
+    supplyingBox_ = galaxyList("supplyingBox", this);
+    demandingBox_ = galaxyList("demandingBox", this);
+    QLabel* note =
+        namedLabel("Label5",
+                   QStringLiteral("Galaxies supplying are highlighted in green on the "
+                                  "main map, galaxies demanding are highlighted in red."),
+                   this);
+    note->setWordWrap(true);
+    QPushButton* done = namedButton("doneButton", QStringLiteral("OK"), this);
+    done->setDefault(true);
+    connect(done, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(heading, 0, 0, 1, 2);
+    grid->addWidget(normalGoodsOption_, 1, 0);
+    grid->addWidget(black, 1, 1);
+    grid->addWidget(namedLabel("Label1", QStringLiteral("Select a good:"), this), 2, 0);
+    grid->addWidget(goodCombo_, 2, 1);
+    grid->addWidget(namedLabel("Label3", QStringLiteral("Galaxies Supplying:"), this), 3, 0);
+    grid->addWidget(namedLabel("Label4", QStringLiteral("Galaxies Demanding:"), this), 3, 1);
+    grid->addWidget(supplyingBox_, 4, 0);
+    grid->addWidget(demandingBox_, 4, 1);
+    grid->addWidget(note, 5, 0, 1, 2);
+    grid->addWidget(done, 6, 0, 1, 2, Qt::AlignCenter);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void SdSearchForm::openSearch() {
+    normalGoodsOption_->setChecked(true);
+    chooseMarket(MarketKind::tradingPost);
+    exec();
+    main_.showUsualOutlines();
+}
+
+void SdSearchForm::chooseMarket(MarketKind kind) {
+    kind_ = kind;
+    supplyingBox_->clear();
+    demandingBox_->clear();
+    goodCombo_->clear();
+    const Catalogue& catalogue = main_.catalogue();
+    if (kind == MarketKind::tradingPost) {
+        for (const std::string& name : catalogue.goodsNames)
+            goodCombo_->addItem(qText(name));
+    } else {
+        for (const std::string& name : catalogue.blackGoodsNames)
+            goodCombo_->addItem(qText(name));
+    }
+    goodCombo_->setCurrentIndex(-1); // nothing is picked until the player picks
+}
+
+void SdSearchForm::goodCombo_Click(int index) {
+    if (index < 0) return;
+    const GameState& state = main_.state();
+    const GoodSearch found = searchGood(state, kind_, index + 1);
+    supplyingBox_->clear();
+    demandingBox_->clear();
+    for (int cell = 1; cell <= kCells; ++cell)
+        main_.mapOutline(cell - 1)->hide();
+    const auto mark = [&](const std::vector<int>& galaxies, QListWidget* list,
+                          const QColor& colour) {
+        for (int g : galaxies) {
+            list->addItem(qText(state.galaxies[g].name));
+            Outline* box = main_.mapOutline(state.galaxies[g].cell() - 1);
+            box->setBorderColour(colour);
+            box->show();
+        }
+    };
+    mark(found.supplying, supplyingBox_, kGreen);
+    mark(found.demanding, demandingBox_, kRed);
+}
+
+} // namespace zt

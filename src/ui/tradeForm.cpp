@@ -1,0 +1,190 @@
+#include "ui/tradeForm.h"
+
+#include "ui/Main.h"
+#include "ui/form_parts.h"
+#include "ui/look.h"
+#include "ui/messages.h"
+#include "ui/purchaseForm.h"
+#include "ui/scrapForm.h"
+#include "ui/sellForm.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zt {
+
+namespace {
+
+// Room for the rows of a list before it scrolls.
+constexpr int kListRows = 8;
+
+// One framed list with the headings of its three columns above it.
+QListWidget* framedList(const char* frameName, const char* headingName, const char* listName,
+                        const char* name, const char* price, const char* quantity,
+                        QHBoxLayout* lists, QWidget* parent) {
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(QString::fromLatin1(frameName));
+    frame->setFrameShape(QFrame::StyledPanel);
+    QLabel* heading = namedLabel(headingName, qText(tradeRow(name, price, quantity)), frame);
+    heading->setFont(listFont());
+    QListWidget* list = tradeList(listName, kListRows, frame);
+    auto* column = new QVBoxLayout(frame);
+    column->addWidget(heading);
+    column->addWidget(list);
+    lists->addWidget(frame);
+    return list;
+}
+
+void fillList(QListWidget* list, const std::vector<std::string>& rows) {
+    list->clear();
+    for (const std::string& row : rows)
+        list->addItem(qText(row));
+}
+
+} // namespace
+
+TradeForm::TradeForm(Main& main, MarketKind kind, std::function<void()> showGuide, QWidget* parent)
+    : QDialog(parent), main_(main), kind_(kind), showGuide_(std::move(showGuide)) {
+    const bool post = kind == MarketKind::tradingPost;
+    setObjectName(post ? QStringLiteral("tradeForm") : QStringLiteral("blackMarketForm"));
+    setWindowTitle(post ? QStringLiteral("Trade") : QStringLiteral("Black Market Trading"));
+    applySpaceLook(this);
+
+    title_ = headingLabel(post ? "tradeFormTitle" : "blackMarketTitle", QString(), 1.6, this);
+    auto* lists = new QHBoxLayout;
+    goodsForSaleList_ = framedList("Frame1", "Label1", "goodsForSaleList",
+                                   "Goods For Sale:", "Cost:", "Quantity:", lists, this);
+    goodsWantedList_ = framedList("Frame2", "Label3", "goodsWantedList",
+                                  "Goods Wanted:", "Cost:", "Quantity:", lists, this);
+    yourInventoryList_ = framedList("Frame3", "Label4", "yourInventoryList", "Your Inventory:",
+                                    post ? "Bought At:" : "Bought At::", "Quantity:", lists, this);
+    connect(goodsForSaleList_, &QListWidget::itemDoubleClicked, this,
+            &TradeForm::goodsForSaleList_DblClick);
+    connect(yourInventoryList_, &QListWidget::itemDoubleClicked, this,
+            &TradeForm::yourInventoryList_DblClick);
+
+    QLabel* help = namedLabel(
+        "Label5",
+        QStringLiteral("Double-click a good for sale to buy it, double click an item in your "
+                       "inventory to sell. You will then be asked to confirm you order and enter "
+                       "the quantity."),
+        this);
+    help->setWordWrap(true);
+    QPushButton* prices =
+        namedButton("normalPricesButton", QStringLiteral("&Normal Goods Prices"), this);
+    QPushButton* done = namedButton("doneButton", QStringLiteral("&Done"), this);
+    connect(prices, &QPushButton::clicked, this, [this] { showGuide_(); });
+    connect(done, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* foot = new QGridLayout;
+    foot->addWidget(help, 0, 0, 1, 2);
+    foot->addWidget(prices, 1, 0);
+    foot->addWidget(done, 1, 1);
+    foot->setColumnStretch(0, 1);
+    foot->setColumnStretch(1, 1);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(
+        decorativePicture(main.programFolder(), post ? "trade.jpg" : "blackmarket.jpg", this));
+    bottom->addLayout(foot, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(title_);
+    layout->addLayout(lists);
+    layout->addLayout(bottom);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+Market TradeForm::market() const {
+    return marketHere(main_.state(), main_.catalogue(), kind_);
+}
+
+void TradeForm::openMarket() {
+    title_->setText(marketTitle(main_.state(), kind_));
+    fillForSale();
+    fillWanted();
+    fillInventory(0, false);
+    exec();
+}
+
+void TradeForm::fillForSale() {
+    fillList(goodsForSaleList_, forSaleRows(market()));
+}
+
+void TradeForm::fillWanted() {
+    fillList(goodsWantedList_, wantedRows(market()));
+}
+
+void TradeForm::fillInventory(int good, bool orFirst) {
+    yourInventoryList_->clear();
+    for (const InventoryRow& row : inventoryRows(market())) {
+        auto* item = new QListWidgetItem(qText(row.text), yourInventoryList_);
+        item->setData(Qt::UserRole, row.good);
+        if (row.good == good) yourInventoryList_->setCurrentItem(item);
+    }
+    if (!yourInventoryList_->currentItem() && orFirst && yourInventoryList_->count() > 0)
+        yourInventoryList_->setCurrentRow(0);
+}
+
+void TradeForm::goodsForSaleList_DblClick(QListWidgetItem* item) {
+    if (!item) return;
+    purchaseForm().openDeal(goodsForSaleList_->row(item) + 1);
+}
+
+void TradeForm::yourInventoryList_DblClick(QListWidgetItem* item) {
+    if (!item) return;
+    const int good = item->data(Qt::UserRole).toInt();
+    if (buysGood(market(), good)) {
+        sellForm().openDeal(good);
+    } else if (kind_ == MarketKind::blackMarket) {
+        showMessage(this, QStringLiteral("Sorry, there is no demand for that item here."));
+    } else if (scrapForm().offer(good)) {
+        fillInventory(0, true);
+        refreshMain();
+    }
+}
+
+void TradeForm::afterPurchase() {
+    fillForSale();
+    goodsForSaleList_->setCurrentRow(purchaseForm_->index() - 1);
+    fillInventory(0, false);
+    refreshMain();
+}
+
+void TradeForm::afterSale() {
+    fillWanted();
+    fillInventory(sellForm_->index(), true);
+    refreshMain();
+}
+
+void TradeForm::refreshMain() {
+    main_.refreshStatus();
+    main_.routeRefresh();
+}
+
+PurchaseForm& TradeForm::purchaseForm() {
+    if (!purchaseForm_) {
+        purchaseForm_ = new PurchaseForm(main_, kind_, this);
+        connect(purchaseForm_, &DealDialog::dealt, this, &TradeForm::afterPurchase);
+    }
+    return *purchaseForm_;
+}
+
+SellForm& TradeForm::sellForm() {
+    if (!sellForm_) {
+        sellForm_ = new SellForm(main_, kind_, this);
+        connect(sellForm_, &DealDialog::dealt, this, &TradeForm::afterSale);
+    }
+    return *sellForm_;
+}
+
+ScrapForm& TradeForm::scrapForm() {
+    if (!scrapForm_) scrapForm_ = new ScrapForm(main_, this);
+    return *scrapForm_;
+}
+
+} // namespace zt

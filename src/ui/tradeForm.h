@@ -1,0 +1,62 @@
+#pragma once
+#include "market/trading.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+
+namespace zt {
+
+class Main;
+class PurchaseForm;
+class ScrapForm;
+class SellForm;
+
+// The window of a market: `tradeForm` for the Trading Post, `blackMarketForm` for the Black
+// Market. Three lists side by side: what the galaxy sells, what it buys and what the ship
+// carries (each inventory row holds its good's number). A double-click buys from a row for
+// sale or sells a carried good; a good nobody here buys goes to the scrap window at the
+// Trading Post and meets a message at the Black Market.
+class TradeForm : public QDialog {
+    Q_OBJECT
+  public:
+    // `showGuide` opens the price guide of this market.
+    TradeForm(Main& main, MarketKind kind, std::function<void()> showGuide, QWidget* parent);
+
+    // Fills the three lists from the market here and shows the window until Done.
+    void openMarket();
+
+  private:
+    Market market() const;
+    void fillForSale();
+    void fillWanted();
+    // Rebuilds the inventory; selects the row of `good` when it is listed, otherwise the
+    // first row when `orFirst`.
+    void fillInventory(int good, bool orFirst);
+    void goodsForSaleList_DblClick(QListWidgetItem* item);
+    void yourInventoryList_DblClick(QListWidgetItem* item);
+    void afterPurchase();
+    void afterSale();
+    // The main window's cash and route panel follow a deal.
+    void refreshMain();
+    PurchaseForm& purchaseForm();
+    SellForm& sellForm();
+    ScrapForm& scrapForm();
+
+    Main& main_;
+    const MarketKind kind_;
+    std::function<void()> showGuide_;
+    QLabel* title_;
+    QListWidget* goodsForSaleList_;
+    QListWidget* goodsWantedList_;
+    QListWidget* yourInventoryList_;
+    PurchaseForm* purchaseForm_ = nullptr;
+    SellForm* sellForm_ = nullptr;
+    ScrapForm* scrapForm_ = nullptr;
+};
+
+} // namespace zt
