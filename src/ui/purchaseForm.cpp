@@ -1,6 +1,5 @@
 #include "ui/purchaseForm.h"
 
-
 #include <QLabel>
 
 namespace zt {

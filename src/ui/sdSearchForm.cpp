@@ -74,6 +74,10 @@ SdSearchForm::SdSearchForm(Main& main, QWidget* parent) : QDialog(parent), main_
 void SdSearchForm::openSearch() {
     normalGoodsOption_->setChecked(true);
     chooseMarket(MarketKind::tradingPost);
+    // Beside the map, so that the boxes it draws there can be seen.
+    adjustSize();
+    const QWidget& window = main_;
+    move(window.mapToGlobal(QPoint(window.width() - width() - 16, 40)));
     exec();
     main_.showUsualOutlines();
 }

@@ -1,6 +1,5 @@
 #include "ui/sellForm.h"
 
-
 #include <QLabel>
 
 namespace zt {

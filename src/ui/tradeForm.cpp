@@ -9,7 +9,6 @@
 #include "ui/sellForm.h"
 
 #include <QFrame>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -81,12 +80,13 @@ TradeForm::TradeForm(Main& main, MarketKind kind, std::function<void()> showGuid
     connect(prices, &QPushButton::clicked, this, [this] { showGuide_(); });
     connect(done, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto* foot = new QGridLayout;
-    foot->addWidget(help, 0, 0, 1, 2);
-    foot->addWidget(prices, 1, 0);
-    foot->addWidget(done, 1, 1);
-    foot->setColumnStretch(0, 1);
-    foot->setColumnStretch(1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(prices);
+    buttons->addWidget(done);
+    auto* foot = new QVBoxLayout;
+    foot->addWidget(help);
+    foot->addLayout(buttons);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(
         decorativePicture(main.programFolder(), post ? "trade.jpg" : "blackmarket.jpg", this));

@@ -1,5 +1,5 @@
-#include "market/trading.h"
 #include "known_market.h"
+#include "market/trading.h"
 #include "support.h"
 
 #include <gtest/gtest.h>
