@@ -12,9 +12,12 @@
 #include "ui/gameFileDialog.h"
 #include "ui/highScoresForm.h"
 #include "ui/instructionsForm.h"
+#include "ui/irsForm.h"
 #include "ui/look.h"
 #include "ui/map_widgets.h"
 #include "ui/messages.h"
+#include "ui/naturalHazardForm.h"
+#include "ui/spacePiratesForm.h"
 #include "ui/startNewGameForm.h"
 #include "ui/startupForm.h"
 
@@ -663,12 +666,18 @@ void Main::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-// The events of a flight; their windows come with the events.
-void Main::naturalHazardAlert() {}
+// The events of a flight: each plays its sound and waits for the player's answer.
+void Main::naturalHazardAlert() {
+    eventWindow<NaturalHazardForm>(*this).alert();
+}
 
-void Main::spacePiratesAlert() {}
+void Main::spacePiratesAlert() {
+    eventWindow<SpacePiratesForm>(*this).alert();
+}
 
-void Main::irsAlert() {}
+void Main::irsAlert() {
+    eventWindow<IrsForm>(*this).alert();
+}
 
 // The commands of the windows still to come.
 void Main::tradeButton_Click() {}
