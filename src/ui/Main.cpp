@@ -3,23 +3,32 @@
 #include "core/new_game.h"
 #include "core/numbers.h"
 #include "core/status_text.h"
+#include "storage/saved_game.h"
 #include "travel/flight.h"
 #include "travel/route.h"
 #include "ui/SoundPlayer.h"
+#include "ui/aboutForm.h"
 #include "ui/blackNormalGoodsPrices.h"
 #include "ui/endForm.h"
+#include "ui/gameFileDialog.h"
 #include "ui/highScoresForm.h"
+#include "ui/instructionsForm.h"
+#include "ui/irsForm.h"
 #include "ui/look.h"
 #include "ui/map_widgets.h"
 #include "ui/messages.h"
+#include "ui/naturalHazardForm.h"
 #include "ui/normalGoodsPricesForm.h"
 #include "ui/sdSearchForm.h"
+#include "ui/spacePiratesForm.h"
 #include "ui/startNewGameForm.h"
+#include "ui/startupForm.h"
 #include "ui/tradeForm.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -63,13 +72,13 @@ constexpr CommandEntry kCommands[] = {
 
     {Command::SdChart, "sdChartButton", "sdSearchMenu", kNeedsGame, kReady},
 
-    {Command::SaveGame, nullptr, "saveGameMenu", kNeedsGame, kNotYet},
+    {Command::SaveGame, nullptr, "saveGameMenu", kNeedsGame, kReady},
 
-    {Command::LoadGame, nullptr, "openGameMenu", kAnyTime, kNotYet},
+    {Command::LoadGame, nullptr, "openGameMenu", kAnyTime, kReady},
 
-    {Command::Instructions, nullptr, "instructionsMenu", kAnyTime, kNotYet},
+    {Command::Instructions, nullptr, "instructionsMenu", kAnyTime, kReady},
 
-    {Command::About, nullptr, "anoutMenu", kAnyTime, kNotYet},
+    {Command::About, nullptr, "anoutMenu", kAnyTime, kReady},
 
     {Command::NormalGoodsPrices, nullptr, "normalGoodsPricesMenu", kAnyTime, kReady},
 };
@@ -579,7 +588,8 @@ TradeForm& Main::tradeForm(MarketKind kind) {
         return *blackMarketForm_;
     }
     if (!tradeForm_)
-        tradeForm_ = new TradeForm(*this, kind, [this] { normalGoodsPrices(); }, this);
+        tradeForm_ = new TradeForm(
+            *this, kind, [this] { normalGoodsPrices(); }, this);
     return *tradeForm_;
 }
 
@@ -703,12 +713,18 @@ void Main::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-// The events of a flight; their windows come with the events.
-void Main::naturalHazardAlert() {}
+// The events of a flight: each plays its sound and waits for the player's answer.
+void Main::naturalHazardAlert() {
+    eventWindow<NaturalHazardForm>(*this).alert();
+}
 
-void Main::spacePiratesAlert() {}
+void Main::spacePiratesAlert() {
+    eventWindow<SpacePiratesForm>(*this).alert();
+}
 
-void Main::irsAlert() {}
+void Main::irsAlert() {
+    eventWindow<IrsForm>(*this).alert();
+}
 
 // The commands of the windows still to come.
 void Main::tradeButton_Click() {
@@ -731,15 +747,67 @@ void Main::sdChartButton_Click() {
     if (state_.inProgress()) sdSearchForm().openSearch();
 }
 
-void Main::saveGame() {}
-
-bool Main::loadGame() {
-    return false;
+void Main::saveGame() {
+    if (!state_.inProgress()) return;
+    const QString file = chooseGameFile(this, programFolder_, GameFileDialogKind::Save);
+    if (file.isEmpty()) return;
+    if (saveGameFile(state_, QFile::encodeName(file).toStdString())) return;
+    beep();
+    showMessage(this, QString::fromLatin1(kCannotWriteMessage));
 }
 
-void Main::showInstructions() {}
+bool Main::loadGame() {
+    const QString file = chooseGameFile(this, programFolder_, GameFileDialogKind::Open);
+    if (file.isEmpty()) return false;
+    // The file is read and checked whole before it replaces the game in play.
+    if (!loadGameFile(state_, catalogue_, QFile::encodeName(file).toStdString()).loaded) {
+        beep();
+        showMessage(this, QString::fromLatin1(kDamagedFileMessage));
+        return false;
+    }
+    flightDestination_ = 0;
+    rebuildMap();
+    for (QLabel* label : {selectedLocationLabel_, selectedSuppliesLabel_, selectedDemandsLabel_,
+                          fuelNeededLabel_, timeNeededLabel_, bridgeTollLabel_})
+        label->clear();
+    for (QLabel* figure : {fuelNeededLabel_, bridgeTollLabel_})
+        setTextColour(figure, kYellow);
+    setGoEnabled(false);
+    refreshStatus();
+    return true;
+}
 
-void Main::showAbout() {}
+StartupForm& Main::startupForm() {
+    if (!startupForm_) {
+        startupForm_ = new StartupForm(
+            QDir(programFolder_).filePath(QStringLiteral("Graphics/startup.jpg")), this);
+        connect(startupForm_, &StartupForm::startNewGameChosen, this, [this] {
+            startupForm_->hide();
+            startNewGame();
+        });
+        connect(startupForm_, &StartupForm::loadSavedGameChosen, this, [this] {
+            if (loadGame()) startupForm_->hide();
+        });
+        connect(startupForm_, &StartupForm::instructionsChosen, this, &Main::showInstructions);
+    }
+    return *startupForm_;
+}
+
+void Main::showStartupForm() {
+    startupForm().show();
+}
+
+void Main::showInstructions() {
+    if (!instructionsForm_) instructionsForm_ = new InstructionsForm(catalogue_, this);
+    instructionsForm_->exec();
+}
+
+void Main::showAbout() {
+    if (!aboutForm_)
+        aboutForm_ = new AboutForm(
+            QDir(programFolder_).filePath(QStringLiteral("Graphics/about.jpg")), this);
+    aboutForm_->exec();
+}
 
 void Main::normalGoodsPrices() {
     normalGoodsPricesForm().exec();

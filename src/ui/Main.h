@@ -17,15 +17,18 @@ class QTimer;
 
 namespace zt {
 
+class AboutForm;
 class EndForm;
 class HighScoresForm;
+class InstructionsForm;
 class MapPicture;
+class Outline;
 class PriceGuide;
 class SdSearchForm;
-class TradeForm;
-class Outline;
 class SoundPlayer;
 class StartNewGameForm;
+class StartupForm;
+class TradeForm;
 
 // The game's main window: the map, the route panel, the status panel and the menus. It
 // owns the game state and opens every other window; those windows change the state through
@@ -86,6 +89,10 @@ class Main : public QMainWindow {
     // The map's usual boxes: red around the current galaxy, white around the destination
     // picked, every other one hidden.
     void showUsualOutlines();
+
+    // Shows the greeting with its new game, saved game and instructions buttons beside the
+    // main window, without waiting for it; the program does so once the window is up.
+    void showStartupForm();
 
     // Turns GO and its menu entry on or off together.
     void setGoEnabled(bool enabled);
@@ -157,6 +164,7 @@ class Main : public QMainWindow {
     PriceGuide& normalGoodsPricesForm();
     PriceGuide& blackNormalGoodsPrices();
     SdSearchForm& sdSearchForm();
+    StartupForm& startupForm();
 
     QString programFolder_;
     RandomSource& rng_;
@@ -206,6 +214,9 @@ class Main : public QMainWindow {
     PriceGuide* normalGoodsPricesForm_ = nullptr;
     PriceGuide* blackNormalGoodsPrices_ = nullptr;
     SdSearchForm* sdSearchForm_ = nullptr;
+    StartupForm* startupForm_ = nullptr;
+    InstructionsForm* instructionsForm_ = nullptr;
+    AboutForm* aboutForm_ = nullptr;
 };
 
 } // namespace zt
