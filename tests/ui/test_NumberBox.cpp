@@ -26,8 +26,7 @@ class TestNumberBox : public QObject {
         NumberBox box;
         QCOMPARE(box.text(), QString("0"));
         const std::pair<const char*, std::optional<std::int64_t>> cases[] = {
-            {"12", 12}, {"", 0}, {"5.", 5}, {"7.00", 7}, {" 3 4", 34}, {"2.5", std::nullopt},
-            {"-5", 0}, // a negative maximum clicked into the box reads as nothing
+            {"12", 12}, {"2.5", std::nullopt}, {"-5", 0}, // a negative maximum clicked in
         };
         for (const auto& [text, amount] : cases) {
             box.setText(text);
