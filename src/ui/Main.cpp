@@ -6,11 +6,14 @@
 #include "travel/flight.h"
 #include "travel/route.h"
 #include "ui/SoundPlayer.h"
+#include "ui/bankForm.h"
+#include "ui/buyNewShipForm.h"
 #include "ui/endForm.h"
 #include "ui/highScoresForm.h"
 #include "ui/look.h"
 #include "ui/map_widgets.h"
 #include "ui/messages.h"
+#include "ui/shopForm.h"
 #include "ui/startNewGameForm.h"
 
 #include <QActionGroup>
@@ -49,13 +52,13 @@ constexpr CommandEntry kCommands[] = {
 
     {Command::BlackMarket, "blackMarketButton", "blackMarketMenu", kNeedsGame, kNotYet},
 
-    {Command::Bank, "bankButton", "bankMenu", kNeedsGame, kNotYet},
+    {Command::Bank, "bankButton", "bankMenu", kNeedsGame, kReady},
 
-    {Command::BuyFuel, "buyFuelButton", "buyFuelMenu", kNeedsGame, kNotYet},
+    {Command::BuyFuel, "buyFuelButton", "buyFuelMenu", kNeedsGame, kReady},
 
-    {Command::RepairShield, "repairShieldButton", "repairShieldMenu", kNeedsGame, kNotYet},
+    {Command::RepairShield, "repairShieldButton", "repairShieldMenu", kNeedsGame, kReady},
 
-    {Command::BuyNewShip, "buyNewShipButton", "buyNewShipMenu", kNeedsGame, kNotYet},
+    {Command::BuyNewShip, "buyNewShipButton", "buyNewShipMenu", kNeedsGame, kReady},
 
     {Command::SdChart, "sdChartButton", "sdSearchMenu", kNeedsGame, kNotYet},
 
@@ -669,13 +672,21 @@ void Main::tradeButton_Click() {}
 
 void Main::blackMarketButton_Click() {}
 
-void Main::bankButton_Click() {}
+void Main::bankButton_Click() {
+    BankForm::open(*this);
+}
 
-void Main::buyFuelButton_Click() {}
+void Main::buyFuelButton_Click() {
+    ShopForm::open(*this, kBuyFuelForm);
+}
 
-void Main::repairShieldButton_Click() {}
+void Main::repairShieldButton_Click() {
+    ShopForm::open(*this, kRepairShieldForm);
+}
 
-void Main::buyNewShipButton_Click() {}
+void Main::buyNewShipButton_Click() {
+    BuyNewShipForm::open(*this);
+}
 
 void Main::sdChartButton_Click() {}
 
