@@ -43,7 +43,9 @@ BuyNewShipForm::BuyNewShipForm(Main& main) : QDialog(&main), main_(main) {
                                        "bank. You may only buy ships with net cash (at left).",
                                        this);
     netCashOnly->setWordWrap(true);
+    netCashOnly->setFixedWidth(260);
     auto* left = new QVBoxLayout;
+    left->setSpacing(12);
     left->addLayout(money);
     left->addWidget(netCashOnly);
     left->addStretch();
@@ -55,6 +57,7 @@ BuyNewShipForm::BuyNewShipForm(Main& main) : QDialog(&main), main_(main) {
     shipList_->setFixedHeight(shipList_->sizeHintForRow(0) * kShipTypes +
                               2 * shipList_->frameWidth());
     auto* middle = new QVBoxLayout;
+    middle->setSpacing(4);
     middle->addWidget(captionLabel(nullptr, "Select Ship:", this));
     middle->addWidget(shipList_);
     middle->addStretch();
@@ -78,7 +81,7 @@ BuyNewShipForm::BuyNewShipForm(Main& main) : QDialog(&main), main_(main) {
 
     auto* columns = new QHBoxLayout;
     columns->setSpacing(16);
-    columns->addLayout(left, 1);
+    columns->addLayout(left);
     columns->addLayout(middle);
     columns->addWidget(specs, 0, Qt::AlignTop);
 
@@ -93,6 +96,7 @@ BuyNewShipForm::BuyNewShipForm(Main& main) : QDialog(&main), main_(main) {
     layout->addWidget(headingLabel("Label2", QStringLiteral("New Ships Division"), 1.1, this));
     layout->addLayout(columns);
     layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(shipList_, &QListWidget::currentRowChanged, this, &BuyNewShipForm::shipList_Click);
     connect(buyShipButton_, &QPushButton::clicked, this, &BuyNewShipForm::buyShipButton_Click);
