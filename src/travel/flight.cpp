@@ -1,6 +1,7 @@
 #include "travel/flight.h"
 
 #include "core/money.h"
+#include "events/event_rolls.h"
 #include "market/market.h"
 #include "travel/route.h"
 
@@ -8,17 +9,7 @@ namespace zt {
 
 namespace {
 constexpr int kTrendsShiftBelow = 5;
-constexpr int kHazardPerUnit = 5;
 } // namespace
-
-bool hazardStrikes(int roll, int roundedDistance) {
-    return roll < kHazardPerUnit * roundedDistance;
-}
-
-bool irsStops(int roll, int roundedDistance, std::int64_t blackUnits) {
-    // roll < R × (units ÷ 10) × 0.5, multiplied through by 20 to stay exact.
-    return 20 * static_cast<std::int64_t>(roll) < roundedDistance * blackUnits;
-}
 
 std::int32_t debtWithInterest(std::int32_t debt) {
     const std::int64_t hundredths = static_cast<std::int64_t>(debt) * 107;
@@ -59,9 +50,9 @@ FlightOutcome fly(GameState& state, const Catalogue& catalogue, RandomSource& rn
 
     const int r = roundedDistance(route);
     if (hazardStrikes(rollPercent(rng), r)) host.naturalHazardAlert();
-    if (hazardStrikes(rollPercent(rng), r)) host.spacePiratesAlert();
+    if (piratesAttack(rollPercent(rng), r)) host.spacePiratesAlert();
     const int irsRoll = rollPercent(rng);
-    if (irsStops(irsRoll, r, blackCargoUnits(state))) host.irsAlert();
+    if (irsInspects(irsRoll, r, blackCargoUnits(state))) host.irsAlert();
 
     state.currentGalaxy = static_cast<std::int16_t>(dest);
     state.selectedCell = kNoCell;

@@ -35,12 +35,6 @@ enum class FlightOutcome {
     Arrived,
 };
 
-// Chance of a natural hazard, and separately of pirates: a roll of 1..100 below 5 × R.
-bool hazardStrikes(int roll, int roundedDistance);
-
-// Chance of the IRS: a roll of 1..100 below R × (black units ÷ 10) × 0.5, compared exactly.
-bool irsStops(int roll, int roundedDistance, std::int64_t blackUnits);
-
 // A flight's 7 % interest on the debt, exact and rounded half to even ($50 -> $54), held at
 // the 32-bit limit.
 std::int32_t debtWithInterest(std::int32_t debt);

@@ -10,10 +10,13 @@
 #include "ui/buyNewShipForm.h"
 #include "ui/endForm.h"
 #include "ui/highScoresForm.h"
+#include "ui/irsForm.h"
 #include "ui/look.h"
 #include "ui/map_widgets.h"
 #include "ui/messages.h"
+#include "ui/naturalHazardForm.h"
 #include "ui/shopForm.h"
+#include "ui/spacePiratesForm.h"
 #include "ui/startNewGameForm.h"
 
 #include <QActionGroup>
@@ -660,12 +663,18 @@ void Main::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-// The events of a flight; their windows come with the events.
-void Main::naturalHazardAlert() {}
+// The events of a flight: each plays its sound and waits for the player's answer.
+void Main::naturalHazardAlert() {
+    eventWindow<NaturalHazardForm>(*this).alert();
+}
 
-void Main::spacePiratesAlert() {}
+void Main::spacePiratesAlert() {
+    eventWindow<SpacePiratesForm>(*this).alert();
+}
 
-void Main::irsAlert() {}
+void Main::irsAlert() {
+    eventWindow<IrsForm>(*this).alert();
+}
 
 // The commands of the windows still to come.
 void Main::tradeButton_Click() {}

@@ -25,9 +25,7 @@ TEST(FlightRolls, IrsChanceGrowsWithDistanceAndBlackUnits) {
         long long units;
         int inHundred;
     };
-    const Case cases[] = {{5, 100, 24},  {1, 20, 0},         {8, 1000, 100}, {1, 0, 0},
-                          {8, 0, 0},     {1, 21, 1},         {3, 7, 1},      {2, 2000, 100},
-                          {1, 1999, 99}, {4, 1LL << 40, 100}};
+    const Case cases[] = {{5, 100, 24}, {1, 20, 0}, {1, 21, 1}, {8, 1000, 100}, {8, 0, 0}};
     for (const Case& c : cases) {
         int inspections = 0;
         for (int roll = 1; roll <= 100; ++roll)

@@ -1,0 +1,93 @@
+#include "ui/eventForm.h"
+
+#include "ui/look.h"
+#include "ui/messages.h"
+
+#include <QButtonGroup>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTransform>
+
+namespace zt {
+
+namespace {
+
+QLabel* pictureLabel(const char* name, const QPixmap& picture, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setPixmap(picture);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+} // namespace
+
+EventForm::EventForm(Main& main, const char* objectName, const char* title, const char* picture,
+                     bool twoPictures, const char* sound)
+    : QDialog(&main), main_(main), sound_(QString::fromLatin1(sound)),
+      options_(new QButtonGroup(this)) {
+    setObjectName(QString::fromLatin1(objectName));
+    setWindowTitle(QString::fromUtf8(title));
+    applySpaceLook(this);
+
+    const QPixmap image(QDir(main.programFolder())
+                            .filePath(QStringLiteral("Graphics/") + QString::fromLatin1(picture)));
+    auto* row = new QHBoxLayout(this);
+    row->setSpacing(16);
+    row->addWidget(pictureLabel("Image1", image, this));
+    column_ = new QVBoxLayout;
+    column_->setSpacing(10);
+    row->addLayout(column_, 1);
+    if (twoPictures)
+        row->addWidget(pictureLabel("Image2", image.transformed(QTransform().scale(-1, 1)), this));
+    row->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QLabel* EventForm::addText(const char* name, const QString& text) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setMinimumWidth(420);
+    column_->addWidget(label);
+    return label;
+}
+
+QRadioButton* EventForm::addOption(const char* name, const char* text) {
+    auto* option = new QRadioButton(QString::fromUtf8(text), this);
+    option->setObjectName(QString::fromLatin1(name));
+    option->setChecked(options_->buttons().isEmpty());
+    options_->addButton(option, static_cast<int>(options_->buttons().size()));
+    column_->addWidget(option);
+    return option;
+}
+
+void EventForm::addCommand(const char* name, const char* text) {
+    auto* button = new QPushButton(QString::fromUtf8(text), this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setDefault(true);
+    button->setMinimumSize(140, 32);
+    connect(button, &QPushButton::clicked, this, &EventForm::command);
+    column_->addSpacing(6);
+    column_->addWidget(button, 0, Qt::AlignCenter);
+}
+
+void EventForm::alert() {
+    prepare();
+    main_.playSound(sound_);
+    exec();
+}
+
+void EventForm::command() {
+    const EventOutcome outcome = decide(options_->checkedId());
+    if (outcome.rewrite != StatusLabels{}) main_.refreshStatus();
+    for (const std::string& message : outcome.messages)
+        showMessage(this, QString::fromStdString(message));
+    accept();
+}
+
+} // namespace zt

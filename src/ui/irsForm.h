@@ -1,0 +1,17 @@
+#pragma once
+#include "ui/eventForm.h"
+
+namespace zt {
+
+// The IRS inspection of a ship carrying black-market goods: dump the cargo, run, plead
+// guilty or hire an attorney.
+class IrsForm : public EventForm {
+    Q_OBJECT
+  public:
+    explicit IrsForm(Main& main);
+
+  protected:
+    EventOutcome decide(int choice) override;
+};
+
+} // namespace zt

@@ -1,0 +1,27 @@
+#include "ui/spacePiratesForm.h"
+
+#include "events/space_pirates.h"
+#include "ui/look.h"
+
+#include <QLabel>
+
+namespace zt {
+
+SpacePiratesForm::SpacePiratesForm(Main& main)
+    : EventForm(main, "spacePiratesForm", "Space Pirates", "pirates.jpg", true, "pirates.wav") {
+    setTextColour(addText("Label1", QStringLiteral("Space Pirates off the port bow!!! What do "
+                                                   "you wish to do?")),
+                  kYellow);
+    addOption("runOption", "Run (success rate depends on ship speed).");
+    addOption("dumbCargoOption", "Dump Cargo (they get your cargo, but you keep your life).");
+    addOption("callForHelpOption", "Call For Help (success rate varies, don't bother if your "
+                                   "carrying black market goods).");
+    addCommand("goButton", "GO");
+}
+
+EventOutcome SpacePiratesForm::decide(int choice) {
+    return meetPirates(main_.state(), main_.catalogue(), static_cast<PiratesChoice>(choice),
+                       main_.rng());
+}
+
+} // namespace zt

@@ -1,0 +1,16 @@
+#pragma once
+#include "ui/eventForm.h"
+
+namespace zt {
+
+// Space pirates after the cargo: run, dump the cargo, or call the police.
+class SpacePiratesForm : public EventForm {
+    Q_OBJECT
+  public:
+    explicit SpacePiratesForm(Main& main);
+
+  protected:
+    EventOutcome decide(int choice) override;
+};
+
+} // namespace zt
