@@ -109,12 +109,9 @@ void BankWindowTest::refusedAmountsBeepAndChangeNothing() {
         const char* button;
         const char* typed;
     } cases[] = {
-        {5000, 0, "loanAmountBox", "borrowButton", "50001"},
         {5001, 0, "loanAmountBox", "borrowButton", "100.5"},
         {5000, 50001, "loanAmountBox", "borrowButton", "0"},
-        {5000, 3000, "repayAmountBox", "repayButton", "3001"},
         {4999, 5000, "repayAmountBox", "repayButton", "5000"},
-        {5000, 3000, "repayAmountBox", "repayButton", "2.5"},
     };
     for (const auto& c : cases) {
         StartedGame s(c.cash, c.debt);
