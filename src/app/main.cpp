@@ -25,5 +25,6 @@ int main(int argc, char** argv) {
         return 1;
     }
     window->show();
+    window->showStartupForm();
     return app.exec();
 }

@@ -142,7 +142,7 @@ Pirates may stop you with the same chance as a hazard, drawn separately, after a
 When the pirates catch you, they take your whole cargo and their fire costs you 10 to 40 shield units; at zero shields your ship is destroyed.
 
 THE IRS
-Only a ship carrying black-market goods is ever inspected. The chance grows with the length of the flight and with the number of black-market units aboard: in 100 flights it is about one twentieth of squares times units, less one (100 units over 5 squares: 24 in 100; 20 units over 1 square: never), and certain once that figure passes 100. You choose:
+Only a ship carrying black-market goods is ever inspected. The chance, in 100, is the distance in squares times the black-market units aboard, divided by 20 and rounded up, less one: 100 units over 5 squares give 24 in 100, 20 units over 1 square give none, and past 2,000 squares times units the inspection is certain. You choose:
   Dump cargo: your whole cargo goes overboard, regular goods included; no fine, no prison.
   Run: you escape 42 times in 100 at speed 1, 44 at speed 2, 46 at speed 3 and 48 at speed 4. If caught, your whole cargo is confiscated, you are fined $1,000 to $10,000 and spend 2 to 20 years in prison.
   Plead guilty: your whole cargo is confiscated, the fine is $1,000 and the prison term 2 to 4 years.

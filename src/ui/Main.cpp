@@ -3,13 +3,17 @@
 #include "core/new_game.h"
 #include "core/numbers.h"
 #include "core/status_text.h"
+#include "storage/saved_game.h"
 #include "travel/flight.h"
 #include "travel/route.h"
 #include "ui/SoundPlayer.h"
+#include "ui/aboutForm.h"
 #include "ui/bankForm.h"
 #include "ui/buyNewShipForm.h"
 #include "ui/endForm.h"
+#include "ui/gameFileDialog.h"
 #include "ui/highScoresForm.h"
+#include "ui/instructionsForm.h"
 #include "ui/irsForm.h"
 #include "ui/look.h"
 #include "ui/map_widgets.h"
@@ -18,10 +22,12 @@
 #include "ui/shopForm.h"
 #include "ui/spacePiratesForm.h"
 #include "ui/startNewGameForm.h"
+#include "ui/startupForm.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -65,13 +71,13 @@ constexpr CommandEntry kCommands[] = {
 
     {Command::SdChart, "sdChartButton", "sdSearchMenu", kNeedsGame, kNotYet},
 
-    {Command::SaveGame, nullptr, "saveGameMenu", kNeedsGame, kNotYet},
+    {Command::SaveGame, nullptr, "saveGameMenu", kNeedsGame, kReady},
 
-    {Command::LoadGame, nullptr, "openGameMenu", kAnyTime, kNotYet},
+    {Command::LoadGame, nullptr, "openGameMenu", kAnyTime, kReady},
 
-    {Command::Instructions, nullptr, "instructionsMenu", kAnyTime, kNotYet},
+    {Command::Instructions, nullptr, "instructionsMenu", kAnyTime, kReady},
 
-    {Command::About, nullptr, "anoutMenu", kAnyTime, kNotYet},
+    {Command::About, nullptr, "anoutMenu", kAnyTime, kReady},
 
     {Command::NormalGoodsPrices, nullptr, "normalGoodsPricesMenu", kAnyTime, kNotYet},
 };
@@ -699,15 +705,67 @@ void Main::buyNewShipButton_Click() {
 
 void Main::sdChartButton_Click() {}
 
-void Main::saveGame() {}
-
-bool Main::loadGame() {
-    return false;
+void Main::saveGame() {
+    if (!state_.inProgress()) return;
+    const QString file = chooseGameFile(this, programFolder_, GameFileDialogKind::Save);
+    if (file.isEmpty()) return;
+    if (saveGameFile(state_, QFile::encodeName(file).toStdString())) return;
+    beep();
+    showMessage(this, QString::fromLatin1(kCannotWriteMessage));
 }
 
-void Main::showInstructions() {}
+bool Main::loadGame() {
+    const QString file = chooseGameFile(this, programFolder_, GameFileDialogKind::Open);
+    if (file.isEmpty()) return false;
+    // The file is read and checked whole before it replaces the game in play.
+    if (!loadGameFile(state_, catalogue_, QFile::encodeName(file).toStdString()).loaded) {
+        beep();
+        showMessage(this, QString::fromLatin1(kDamagedFileMessage));
+        return false;
+    }
+    flightDestination_ = 0;
+    rebuildMap();
+    for (QLabel* label : {selectedLocationLabel_, selectedSuppliesLabel_, selectedDemandsLabel_,
+                          fuelNeededLabel_, timeNeededLabel_, bridgeTollLabel_})
+        label->clear();
+    for (QLabel* figure : {fuelNeededLabel_, bridgeTollLabel_})
+        setTextColour(figure, kYellow);
+    setGoEnabled(false);
+    refreshStatus();
+    return true;
+}
 
-void Main::showAbout() {}
+StartupForm& Main::startupForm() {
+    if (!startupForm_) {
+        startupForm_ = new StartupForm(
+            QDir(programFolder_).filePath(QStringLiteral("Graphics/startup.jpg")), this);
+        connect(startupForm_, &StartupForm::startNewGameChosen, this, [this] {
+            startupForm_->hide();
+            startNewGame();
+        });
+        connect(startupForm_, &StartupForm::loadSavedGameChosen, this, [this] {
+            if (loadGame()) startupForm_->hide();
+        });
+        connect(startupForm_, &StartupForm::instructionsChosen, this, &Main::showInstructions);
+    }
+    return *startupForm_;
+}
+
+void Main::showStartupForm() {
+    startupForm().show();
+}
+
+void Main::showInstructions() {
+    if (!instructionsForm_) instructionsForm_ = new InstructionsForm(catalogue_, this);
+    instructionsForm_->exec();
+}
+
+void Main::showAbout() {
+    if (!aboutForm_)
+        aboutForm_ = new AboutForm(
+            QDir(programFolder_).filePath(QStringLiteral("Graphics/about.jpg")), this);
+    aboutForm_->exec();
+}
 
 void Main::normalGoodsPrices() {}
 

@@ -16,12 +16,15 @@ class QTimer;
 
 namespace zt {
 
+class AboutForm;
 class EndForm;
 class HighScoresForm;
+class InstructionsForm;
 class MapPicture;
 class Outline;
 class SoundPlayer;
 class StartNewGameForm;
+class StartupForm;
 
 // The game's main window: the map, the route panel, the status panel and the menus. It
 // owns the game state and opens every other window; those windows change the state through
@@ -75,6 +78,10 @@ class Main : public QMainWindow {
     // Plays a wave file of the Sounds folder if the sound is on; a sound still playing
     // stops first in every case.
     void playSound(const QString& fileName);
+
+    // Shows the greeting with its new game, saved game and instructions buttons beside the
+    // main window, without waiting for it; the program does so once the window is up.
+    void showStartupForm();
 
     // Turns GO and its menu entry on or off together.
     void setGoEnabled(bool enabled);
@@ -142,6 +149,7 @@ class Main : public QMainWindow {
     StartNewGameForm& startNewGameForm();
     EndForm& endForm();
     HighScoresForm& highScoresForm();
+    StartupForm& startupForm();
 
     QString programFolder_;
     RandomSource& rng_;
@@ -186,6 +194,9 @@ class Main : public QMainWindow {
     StartNewGameForm* startNewGameForm_ = nullptr;
     EndForm* endForm_ = nullptr;
     HighScoresForm* highScoresForm_ = nullptr;
+    StartupForm* startupForm_ = nullptr;
+    InstructionsForm* instructionsForm_ = nullptr;
+    AboutForm* aboutForm_ = nullptr;
 };
 
 } // namespace zt

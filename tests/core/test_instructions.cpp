@@ -34,20 +34,6 @@ std::set<long> figures(const std::string& pattern) {
     return found;
 }
 
-TEST(Instructions, SixPagesInTabOrderEachWithText) {
-    const auto pages = instructionPages(shippedCatalogue());
-    const char* tabs[] = {"Overview",  "Trading",        "Movement",
-                          "Shipyards", "Special Events", "Strategies"};
-    const char* boxes[] = {"overviewText",  "tradingText",       "movementText",
-                           "shipyardsText", "specialEventsText", "strategiesText"};
-    ASSERT_EQ(pages.size(), 6u);
-    for (std::size_t i = 0; i < pages.size(); ++i) {
-        EXPECT_EQ(pages[i].tab, tabs[i]);
-        EXPECT_EQ(pages[i].textBoxName, boxes[i]);
-        EXPECT_GT(pages[i].text.size(), 300u) << tabs[i];
-    }
-}
-
 TEST(Instructions, EveryDollarFigureIsOneTheGameUses) {
     const Catalogue& c = shippedCatalogue();
     const auto toll = [](double squares) { return roundHalfEven(squares * 20); };

@@ -1,0 +1,44 @@
+#include "ui/gameFileDialog.h"
+
+#include "storage/saved_game.h"
+#include "ui/look.h"
+
+#include <QFileDialog>
+
+namespace zt {
+
+namespace {
+GameFileChooser& testChooser() {
+    static GameFileChooser chooser;
+    return chooser;
+}
+} // namespace
+
+QString chooseGameFile(QWidget* parent, const QString& folder, GameFileDialogKind kind) {
+    if (testChooser()) return testChooser()(kind, folder);
+    QFileDialog dialog(parent, QString(), folder);
+    dialog.setObjectName(QStringLiteral("Dialog"));
+    // Qt's own dialog, so it wears the game's look on every desktop.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    applySpaceLook(&dialog);
+    dialog.setNameFilter(QString::fromLatin1(kSavedGameFilter));
+    if (kind == GameFileDialogKind::Save) {
+        dialog.setWindowTitle(QStringLiteral("Save Game"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    } else {
+        dialog.setWindowTitle(QStringLiteral("Open Game"));
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    dialog.resize(760, 480);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles().value(0);
+}
+
+void setGameFileChooserForTests(GameFileChooser chooser) {
+    testChooser() = std::move(chooser);
+}
+
+} // namespace zt
