@@ -5,9 +5,8 @@
 #   trade.jpg ...     decorative pictures for the game windows
 #   startup.jpg       title picture shown when the game starts
 #
-# Needs ImageMagick 6 (Debian package "imagemagick") and the DejaVu fonts
-# (fonts-dejavu-core). Every random step uses a fixed seed and all metadata is
-# stripped, so running the script again gives byte-identical files.
+# Needs ImageMagick 6 (Debian package "imagemagick"). Every random step uses a fixed
+# seed and all metadata is stripped, so running the script again gives byte-identical files.
 #
 # Run from the repository root:  tools/make-graphics.sh
 
@@ -20,8 +19,6 @@ mkdir -p "$OUT"
 TMP=$(mktemp -d)
 trap 'rm -rf "$TMP"' EXIT
 
-FONT=/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf
-[ -f "$FONT" ] || FONT=DejaVu-Sans-Bold
 
 # Working size of the map pictures; they are shrunk to 64x64 at the end,
 # which gives smooth edges and fine detail.
@@ -457,7 +454,8 @@ convert "$TMP/bg.miff" -stroke none \
     "$TMP/p.miff"
 glow_save "$TMP/p.miff" hazard.jpg
 
-# startup.jpg: title picture, a big spiral galaxy over a planet's edge
+# startup.jpg: title picture, a big spiral galaxy over a planet's edge (the window
+# shows the title itself, so the picture carries no text)
 W=256
 spiral "$TMP/g.miff" 401 2 3.2 3 3.0 40
 orient "$TMP/g.miff" "$TMP/g2.miff" 55 -18
@@ -471,9 +469,6 @@ convert "$TMP/bg.miff" \
     "$TMP/atmo.miff" -compose screen -composite \
     -compose over -fill '#06101c' -draw "circle 160,566 160,194" \
     -fill none -stroke '#4080c0' -strokewidth 1 -draw "arc -206,194 526,938 240,300" \
-    -stroke none -font "$FONT" -pointsize 26 -gravity south \
-    -fill '#000000' -annotate +1+23 'Zenthari Trader' \
-    -fill '#e8d8a0' -annotate +0+24 'Zenthari Trader' \
     "${JPEG_OPTS[@]}" "$OUT/startup.jpg"
 
 # about.jpg: a ringed planet and a small ship passing by

@@ -16,10 +16,7 @@ namespace zt {
 
 DealDialog::DealDialog(Main& main, MarketKind kind, const Texts& texts, QWidget* parent)
     : QDialog(parent), main_(main), kind_(kind) {
-    setObjectName(QString::fromLatin1(texts.objectName));
-    setWindowTitle(QString::fromLatin1(texts.windowCaption));
-    applySpaceLook(this);
-
+    setUpWindow(this, texts.objectName, texts.windowCaption);
     title_ = headingLabel(texts.titleName, QString(), 1.5, this);
     QLabel* division = headingLabel("Label2", QString::fromLatin1(texts.division), 1.1, this);
 
@@ -27,34 +24,28 @@ DealDialog::DealDialog(Main& main, MarketKind kind, const Texts& texts, QWidget*
     grid->setHorizontalSpacing(14);
     int row = 0;
     for (const Figure& f : texts.figures) {
-        grid->addWidget(namedLabel(f.captionName, QString::fromLatin1(f.caption), this), row, 0);
-        figures_[static_cast<std::size_t>(row)] = valueLabel(f.valueName, this);
-        grid->addWidget(figure(row), row, 1);
-        ++row;
+        QLabel* value = valueLabel(f.valueName, this);
+        figures_[static_cast<std::size_t>(row)] = value;
+        addFormRows(grid, row++, {{f.captionName, f.caption, value}});
     }
-    grid->addWidget(namedLabel("Label5", QString::fromLatin1(texts.maxCaption), this), row, 0);
-    maxLabel_ = new ClickableLabel(this);
-    maxLabel_->setObjectName(QStringLiteral("maxLabel"));
-    setTextColour(maxLabel_, kYellow);
+    maxLabel_ = valueLabel<ClickableLabel>("maxLabel", this);
     QFont underlined = maxLabel_->font();
     underlined.setUnderline(true);
     maxLabel_->setFont(underlined);
-    grid->addWidget(maxLabel_, row++, 1);
-    grid->addWidget(namedLabel("Label6", QString::fromLatin1(texts.numberCaption), this), row, 0);
     number_ = new NumberBox(this);
     number_->setObjectName(QStringLiteral("Number"));
-    grid->addWidget(number_, row++, 1);
+    addFormRows(
+        grid, row,
+        {{"Label5", texts.maxCaption, maxLabel_}, {"Label6", texts.numberCaption, number_}});
     connect(maxLabel_, &ClickableLabel::clicked, this,
             [this] { number_->setText(maxLabel_->text()); });
 
-    QLabel* hint = namedLabel(
-        "Label8", QStringLiteral("Click on the max number to put that number into the box!"), this);
+    QLabel* hint =
+        captionLabel("Label8", "Click on the max number to put that number into the box!", this);
     hint->setWordWrap(true);
 
-    QPushButton* action =
-        namedButton(texts.actionName, QString::fromLatin1(texts.actionCaption), this);
-    QPushButton* done = namedButton("doneButton", QStringLiteral("Done"), this);
-    action->setDefault(true);
+    QPushButton* action = actionButton(texts.actionName, texts.actionCaption, this);
+    QPushButton* done = actionButton("doneButton", "Done", this);
     connect(action, &QPushButton::clicked, this, [this] { act(); });
     connect(done, &QPushButton::clicked, this, &QDialog::accept);
     auto* buttons = new QHBoxLayout;
@@ -80,7 +71,7 @@ void DealDialog::openDeal(int index) {
     index_ = index;
     const Market m = market();
     title_->setText(marketTitle(m.state, kind_));
-    figure(0)->setText(qText(m.names[good(m)]));
+    figure(0)->setText(qtext(m.names[good(m)]));
     figure(1)->setText(QString::number(price(m)));
     showFigures(m);
     exec();

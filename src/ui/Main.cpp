@@ -8,7 +8,8 @@
 #include "travel/route.h"
 #include "ui/SoundPlayer.h"
 #include "ui/aboutForm.h"
-#include "ui/blackNormalGoodsPrices.h"
+#include "ui/bankForm.h"
+#include "ui/buyNewShipForm.h"
 #include "ui/endForm.h"
 #include "ui/gameFileDialog.h"
 #include "ui/highScoresForm.h"
@@ -20,6 +21,7 @@
 #include "ui/naturalHazardForm.h"
 #include "ui/normalGoodsPricesForm.h"
 #include "ui/sdSearchForm.h"
+#include "ui/shopForm.h"
 #include "ui/spacePiratesForm.h"
 #include "ui/startNewGameForm.h"
 #include "ui/startupForm.h"
@@ -62,13 +64,13 @@ constexpr CommandEntry kCommands[] = {
 
     {Command::BlackMarket, "blackMarketButton", "blackMarketMenu", kNeedsGame, kReady},
 
-    {Command::Bank, "bankButton", "bankMenu", kNeedsGame, kNotYet},
+    {Command::Bank, "bankButton", "bankMenu", kNeedsGame, kReady},
 
-    {Command::BuyFuel, "buyFuelButton", "buyFuelMenu", kNeedsGame, kNotYet},
+    {Command::BuyFuel, "buyFuelButton", "buyFuelMenu", kNeedsGame, kReady},
 
-    {Command::RepairShield, "repairShieldButton", "repairShieldMenu", kNeedsGame, kNotYet},
+    {Command::RepairShield, "repairShieldButton", "repairShieldMenu", kNeedsGame, kReady},
 
-    {Command::BuyNewShip, "buyNewShipButton", "buyNewShipMenu", kNeedsGame, kNotYet},
+    {Command::BuyNewShip, "buyNewShipButton", "buyNewShipMenu", kNeedsGame, kReady},
 
     {Command::SdChart, "sdChartButton", "sdSearchMenu", kNeedsGame, kReady},
 
@@ -580,36 +582,6 @@ HighScoresForm& Main::highScoresForm() {
     return *highScoresForm_;
 }
 
-TradeForm& Main::tradeForm(MarketKind kind) {
-    if (kind == MarketKind::blackMarket) {
-        if (!blackMarketForm_)
-            blackMarketForm_ = new TradeForm(
-                *this, kind, [this] { blackNormalGoodsPrices().exec(); }, this);
-        return *blackMarketForm_;
-    }
-    if (!tradeForm_)
-        tradeForm_ = new TradeForm(
-            *this, kind, [this] { normalGoodsPrices(); }, this);
-    return *tradeForm_;
-}
-
-PriceGuide& Main::normalGoodsPricesForm() {
-    if (!normalGoodsPricesForm_)
-        normalGoodsPricesForm_ = new NormalGoodsPricesForm(programFolder_, this);
-    return *normalGoodsPricesForm_;
-}
-
-PriceGuide& Main::blackNormalGoodsPrices() {
-    if (!blackNormalGoodsPrices_)
-        blackNormalGoodsPrices_ = new BlackNormalGoodsPrices(programFolder_, this);
-    return *blackNormalGoodsPrices_;
-}
-
-SdSearchForm& Main::sdSearchForm() {
-    if (!sdSearchForm_) sdSearchForm_ = new SdSearchForm(*this, this);
-    return *sdSearchForm_;
-}
-
 void Main::startNewGame() {
     flightDestination_ = 0;
     resetForNewGame(state_);
@@ -728,23 +700,31 @@ void Main::irsAlert() {
 
 // The commands of the windows still to come.
 void Main::tradeButton_Click() {
-    if (state_.inProgress()) tradeForm(MarketKind::tradingPost).openMarket();
+    TradeForm::open(*this, MarketKind::tradingPost);
 }
 
 void Main::blackMarketButton_Click() {
-    if (state_.inProgress()) tradeForm(MarketKind::blackMarket).openMarket();
+    TradeForm::open(*this, MarketKind::blackMarket);
 }
 
-void Main::bankButton_Click() {}
+void Main::bankButton_Click() {
+    BankForm::open(*this);
+}
 
-void Main::buyFuelButton_Click() {}
+void Main::buyFuelButton_Click() {
+    ShopForm::open(*this, kBuyFuelForm);
+}
 
-void Main::repairShieldButton_Click() {}
+void Main::repairShieldButton_Click() {
+    ShopForm::open(*this, kRepairShieldForm);
+}
 
-void Main::buyNewShipButton_Click() {}
+void Main::buyNewShipButton_Click() {
+    BuyNewShipForm::open(*this);
+}
 
 void Main::sdChartButton_Click() {
-    if (state_.inProgress()) sdSearchForm().openSearch();
+    SdSearchForm::open(*this);
 }
 
 void Main::saveGame() {
@@ -810,7 +790,7 @@ void Main::showAbout() {
 }
 
 void Main::normalGoodsPrices() {
-    normalGoodsPricesForm().exec();
+    NormalGoodsPricesForm::open(*this);
 }
 
 } // namespace zt

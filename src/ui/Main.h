@@ -2,7 +2,6 @@
 #include "core/catalogue.h"
 #include "core/game_state.h"
 #include "core/random.h"
-#include "market/trading.h"
 #include "storage/high_scores.h"
 
 #include <QMainWindow>
@@ -23,12 +22,9 @@ class HighScoresForm;
 class InstructionsForm;
 class MapPicture;
 class Outline;
-class PriceGuide;
-class SdSearchForm;
 class SoundPlayer;
 class StartNewGameForm;
 class StartupForm;
-class TradeForm;
 
 // The game's main window: the map, the route panel, the status panel and the menus. It
 // owns the game state and opens every other window; those windows change the state through
@@ -160,10 +156,6 @@ class Main : public QMainWindow {
     StartNewGameForm& startNewGameForm();
     EndForm& endForm();
     HighScoresForm& highScoresForm();
-    TradeForm& tradeForm(MarketKind kind);
-    PriceGuide& normalGoodsPricesForm();
-    PriceGuide& blackNormalGoodsPrices();
-    SdSearchForm& sdSearchForm();
     StartupForm& startupForm();
 
     QString programFolder_;
@@ -209,11 +201,6 @@ class Main : public QMainWindow {
     StartNewGameForm* startNewGameForm_ = nullptr;
     EndForm* endForm_ = nullptr;
     HighScoresForm* highScoresForm_ = nullptr;
-    TradeForm* tradeForm_ = nullptr;
-    TradeForm* blackMarketForm_ = nullptr;
-    PriceGuide* normalGoodsPricesForm_ = nullptr;
-    PriceGuide* blackNormalGoodsPrices_ = nullptr;
-    SdSearchForm* sdSearchForm_ = nullptr;
     StartupForm* startupForm_ = nullptr;
     InstructionsForm* instructionsForm_ = nullptr;
     AboutForm* aboutForm_ = nullptr;

@@ -13,9 +13,7 @@ namespace zt {
 PriceGuide::PriceGuide(const Texts& texts, std::span<const Item> items, int columns,
                        const QString& programFolder, QWidget* parent)
     : QDialog(parent) {
-    setObjectName(QString::fromLatin1(texts.objectName));
-    setWindowTitle(QString::fromLatin1(texts.windowCaption));
-    applySpaceLook(this);
+    setUpWindow(this, texts.objectName, texts.windowCaption);
 
     QLabel* heading = headingLabel("Label1", QStringLiteral("Zenthari Traders Guide"), 1.6, this);
     auto* table = new QGridLayout;
@@ -26,20 +24,19 @@ PriceGuide::PriceGuide(const Texts& texts, std::span<const Item> items, int colu
     for (int c = 0; c < columns; ++c) {
         const char* const headings[] = {"Item:", "Normal Price Range"};
         for (int h = 0; h < 2; ++h) {
-            auto* title = new QLabel(QString::fromLatin1(headings[h]), this);
+            QLabel* title = captionLabel(nullptr, headings[h], this);
             title->setFont(bold);
             table->addWidget(title, 0, 2 * c + h);
         }
         for (int r = 0; r < perColumn; ++r) {
             const Item& item = items[static_cast<std::size_t>(c * perColumn + r)];
-            table->addWidget(new QLabel(QString::fromUtf8(item.name), this), r + 1, 2 * c);
-            auto* range = new QLabel(QString::fromUtf8(item.range), this);
+            table->addWidget(captionLabel(nullptr, item.name, this), r + 1, 2 * c);
+            QLabel* range = captionLabel(nullptr, item.range, this);
             setTextColour(range, kYellow);
             table->addWidget(range, r + 1, 2 * c + 1);
         }
     }
-    QPushButton* close =
-        namedButton(texts.buttonName, QString::fromLatin1(texts.buttonCaption), this);
+    QPushButton* close = actionButton(texts.buttonName, texts.buttonCaption, this);
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -1,5 +1,8 @@
 #include "ui/blackNormalGoodsPrices.h"
 
+#include "ui/Main.h"
+#include "ui/form_parts.h"
+
 namespace zt {
 
 namespace {
@@ -15,9 +18,13 @@ constexpr PriceGuide::Item kItems[] = {
 
 } // namespace
 
-BlackNormalGoodsPrices::BlackNormalGoodsPrices(const QString& programFolder, QWidget* parent)
+BlackNormalGoodsPrices::BlackNormalGoodsPrices(Main& main)
     : PriceGuide({"blackNormalGoodsPrices", "Black Market Goods Prices", "Command1", "OK",
                   "blackmarket.jpg"},
-                 kItems, 1, programFolder, parent) {}
+                 kItems, 1, main.programFolder(), &main) {}
+
+void BlackNormalGoodsPrices::open(Main& main) {
+    windowOnce<BlackNormalGoodsPrices>(main, "blackNormalGoodsPrices").exec();
+}
 
 } // namespace zt

@@ -3,11 +3,16 @@
 
 namespace zt {
 
+class Main;
+
 // The guide to the usual prices of the six black-market goods; opened from the Black Market.
 class BlackNormalGoodsPrices : public PriceGuide {
     Q_OBJECT
   public:
-    BlackNormalGoodsPrices(const QString& programFolder, QWidget* parent);
+    explicit BlackNormalGoodsPrices(Main& main);
+
+    // Shows the guide modally over the Black Market until it is closed.
+    static void open(Main& main);
 };
 
 } // namespace zt

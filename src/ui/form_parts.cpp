@@ -1,10 +1,11 @@
 #include "ui/form_parts.h"
 
+#include "core/numbers.h"
 #include "ui/look.h"
 
 #include <QDir>
 #include <QFontMetrics>
-#include <QLabel>
+#include <QGridLayout>
 #include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
@@ -12,32 +13,61 @@
 
 namespace zt {
 
-QLabel* namedLabel(const char* name, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
+QString moneyText(std::int64_t amount) {
+    return qtext(formatMoney(amount));
+}
+
+QString groupedText(std::int64_t number) {
+    return qtext(addCommas(std::to_string(number)));
+}
+
+QLabel* captionLabel(const char* name, const char* text, QWidget* parent) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    if (name) label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+void styleValueLabel(QLabel* label, const char* name) {
     label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
-QLabel* valueLabel(const char* name, QWidget* parent) {
-    QLabel* label = namedLabel(name, QString(), parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("$00,000,000")));
     setTextColour(label, kYellow);
-    return label;
 }
 
-QPushButton* namedButton(const char* name, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
+QPushButton* actionButton(const char* name, const char* text, QWidget* parent) {
+    auto* button = new QPushButton(QString::fromUtf8(text), parent);
     button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
     return button;
 }
 
-QRadioButton* namedOption(const char* name, const QString& caption, QWidget* parent) {
-    auto* option = new QRadioButton(caption, parent);
+QPushButton* doneButton(QDialog* window) {
+    QPushButton* button = actionButton("doneButton", "&Done", window);
+    QObject::connect(button, &QPushButton::clicked, window, &QDialog::accept);
+    return button;
+}
+
+void addFormRows(QGridLayout* grid, int row, std::initializer_list<FormRow> rows) {
+    for (const FormRow& r : rows) {
+        grid->addWidget(captionLabel(r.captionName, r.caption, r.value->parentWidget()), row, 0);
+        grid->addWidget(r.value, row++, 1);
+    }
+}
+
+void setUpWindow(QDialog* window, const char* name, const char* caption) {
+    window->setObjectName(QString::fromLatin1(name));
+    window->setWindowTitle(QString::fromUtf8(caption));
+    applySpaceLook(window);
+}
+
+QRadioButton* optionButton(const char* name, const char* caption, QWidget* parent) {
+    auto* option = new QRadioButton(QString::fromUtf8(caption), parent);
     option->setObjectName(QString::fromLatin1(name));
     return option;
 }
 
 QLabel* decorativePicture(const QString& programFolder, const char* fileName, QWidget* parent) {
-    QLabel* picture = namedLabel("Image1", QString(), parent);
+    QLabel* picture = captionLabel("Image1", "", parent);
     picture->setPixmap(
         QPixmap(QDir(programFolder).filePath(QStringLiteral("Graphics/") + fileName)));
     picture->setAlignment(Qt::AlignCenter);
@@ -67,7 +97,7 @@ QListWidget* tradeList(const char* name, int rows, QWidget* parent) {
 QString marketTitle(const GameState& state, MarketKind kind) {
     const QString suffix = kind == MarketKind::tradingPost ? QStringLiteral(" Trading Post")
                                                            : QStringLiteral(" Black Market");
-    return qText(state.galaxies[state.currentGalaxy].name) + suffix;
+    return qtext(state.galaxies[state.currentGalaxy].name) + suffix;
 }
 
 } // namespace zt

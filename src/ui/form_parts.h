@@ -1,37 +1,68 @@
 #pragma once
-// Small pieces the trading, guide and search windows are built from.
+// Small pieces the windows of the shops, the bank, the markets and the guides are built from.
 #include "core/game_state.h"
 #include "market/trading.h"
 
+#include <QDialog>
 #include <QFont>
+#include <QLabel>
 #include <QString>
 
-#include <string_view>
+#include <cstdint>
+#include <initializer_list>
+#include <string>
 
-class QLabel;
+class QGridLayout;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
-class QWidget;
 
 namespace zt {
 
-// A text of the game's state or catalogue as Qt shows it.
-inline QString qText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+// A text of the rules as the windows show it.
+inline QString qtext(const std::string& text) {
+    return QString::fromStdString(text);
 }
 
-// A label with its objectName and text.
-QLabel* namedLabel(const char* name, const QString& text, QWidget* parent);
+// Money as the service windows show it: "$" and the amount grouped in threes.
+QString moneyText(std::int64_t amount);
 
-// A label that shows a value: yellow on black.
-QLabel* valueLabel(const char* name, QWidget* parent);
+// A whole number as the service windows show levels and capacities: grouped in threes.
+QString groupedText(std::int64_t number);
 
-// A push button with its objectName and caption.
-QPushButton* namedButton(const char* name, const QString& caption, QWidget* parent);
+// A fixed text of a window, named `name` (nullptr: no name of its own).
+QLabel* captionLabel(const char* name, const char* text, QWidget* parent);
+
+// Names a value label and draws it yellow on black, wide enough for any sum of money.
+void styleValueLabel(QLabel* label, const char* name);
+
+// A new value label named `name`; Label may be a ClickableLabel.
+template <class Label = QLabel> Label* valueLabel(const char* name, QWidget* parent) {
+    auto* label = new Label(parent);
+    styleValueLabel(label, name);
+    return label;
+}
+
+// A button named `name` that Return does not press: amounts are bought or borrowed only by
+// a click or the button's own key.
+QPushButton* actionButton(const char* name, const char* text, QWidget* parent);
+
+// The "&Done" button that hides its window.
+QPushButton* doneButton(QDialog* window);
+
+// One row of a form: a caption and its value, from `row` on, in columns 0 and 1.
+struct FormRow {
+    const char* captionName;
+    const char* caption;
+    QWidget* value;
+};
+void addFormRows(QGridLayout* grid, int row, std::initializer_list<FormRow> rows);
+
+// Prepares a command window: its objectName, caption and the dark space look.
+void setUpWindow(QDialog* window, const char* name, const char* caption);
 
 // An option button with its objectName and caption.
-QRadioButton* namedOption(const char* name, const QString& caption, QWidget* parent);
+QRadioButton* optionButton(const char* name, const char* caption, QWidget* parent);
 
 // The decorative picture `Image1` of a window, from the Graphics folder beside the program.
 QLabel* decorativePicture(const QString& programFolder, const char* fileName, QWidget* parent);
@@ -44,5 +75,15 @@ QListWidget* tradeList(const char* name, int rows, QWidget* parent);
 
 // The title of a market's windows: the galaxy's name and " Trading Post" or " Black Market".
 QString marketTitle(const GameState& state, MarketKind kind);
+
+// The window named `name` among the direct children of `owner`, made on first use and only
+// shown and hidden afterwards, so its boxes keep what the player typed.
+template <class Form, class Owner, class... Args>
+Form& windowOnce(Owner& owner, const char* name, const Args&... args) {
+    auto* form =
+        owner.template findChild<Form*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+    if (!form) form = new Form(owner, args...);
+    return *form;
+}
 
 } // namespace zt

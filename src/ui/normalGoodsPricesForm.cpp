@@ -1,5 +1,8 @@
 #include "ui/normalGoodsPricesForm.h"
 
+#include "ui/Main.h"
+#include "ui/form_parts.h"
+
 namespace zt {
 
 namespace {
@@ -30,9 +33,13 @@ constexpr PriceGuide::Item kItems[] = {
 
 } // namespace
 
-NormalGoodsPricesForm::NormalGoodsPricesForm(const QString& programFolder, QWidget* parent)
+NormalGoodsPricesForm::NormalGoodsPricesForm(Main& main)
     : PriceGuide(
           {"normalGoodsPricesForm", "Normal Goods Prices", "doneButton", "&Done", "trade.jpg"},
-          kItems, 2, programFolder, parent) {}
+          kItems, 2, main.programFolder(), &main) {}
+
+void NormalGoodsPricesForm::open(Main& main) {
+    windowOnce<NormalGoodsPricesForm>(main, "normalGoodsPricesForm").exec();
+}
 
 } // namespace zt

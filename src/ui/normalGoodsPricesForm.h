@@ -3,12 +3,17 @@
 
 namespace zt {
 
+class Main;
+
 // The guide to the usual prices of the twenty regular goods, in two columns of ten; opened
 // from the Data Bank menu and from the Trading Post.
 class NormalGoodsPricesForm : public PriceGuide {
     Q_OBJECT
   public:
-    NormalGoodsPricesForm(const QString& programFolder, QWidget* parent);
+    explicit NormalGoodsPricesForm(Main& main);
+
+    // Shows the guide modally over the window in front until it is closed.
+    static void open(Main& main);
 };
 
 } // namespace zt

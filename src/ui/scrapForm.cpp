@@ -3,7 +3,6 @@
 #include "services/scrapping.h"
 #include "ui/Main.h"
 #include "ui/form_parts.h"
-#include "ui/look.h"
 #include "ui/messages.h"
 
 #include <QLabel>
@@ -14,21 +13,15 @@
 namespace zt {
 
 ScrapForm::ScrapForm(Main& main, QWidget* parent) : QDialog(parent), main_(main) {
-    setObjectName(QStringLiteral("scrapForm"));
-    setWindowTitle(QStringLiteral("No Demand"));
-    applySpaceLook(this);
-
-    QLabel* question = namedLabel(
-        "Label1",
-        QStringLiteral("Sorry, there is no demand for that item here. What do you wish to do?"),
-        this);
+    setUpWindow(this, "scrapForm", "No Demand");
+    QLabel* question = captionLabel(
+        "Label1", "Sorry, there is no demand for that item here. What do you wish to do?", this);
     question->setWordWrap(true);
     question->setMinimumWidth(320);
-    scrapOption_ =
-        namedOption("scrapOption", QStringLiteral("Scrap cargo item (receive $2 per unit)."), this);
-    QRadioButton* neverMind = namedOption("neverMindOption", QStringLiteral("Never mind"), this);
+    scrapOption_ = optionButton("scrapOption", "Scrap cargo item (receive $2 per unit).", this);
+    QRadioButton* neverMind = optionButton("neverMindOption", "Never mind", this);
     neverMind->setChecked(true);
-    QPushButton* go = namedButton("continueButton", QStringLiteral("Continue"), this);
+    QPushButton* go = actionButton("continueButton", "Continue", this);
     go->setDefault(true);
     connect(go, &QPushButton::clicked, this, &ScrapForm::continueButton_Click);
 

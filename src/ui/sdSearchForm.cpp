@@ -28,15 +28,11 @@ QListWidget* galaxyList(const char* name, QWidget* parent) {
 
 } // namespace
 
-SdSearchForm::SdSearchForm(Main& main, QWidget* parent) : QDialog(parent), main_(main) {
-    setObjectName(QStringLiteral("sdSearchForm"));
-    setWindowTitle(QStringLiteral("Click here and drag to move this form."));
-    applySpaceLook(this);
-
+SdSearchForm::SdSearchForm(Main& main) : QDialog(&main), main_(main) {
+    setUpWindow(this, "sdSearchForm", "Click here and drag to move this form.");
     QLabel* heading = headingLabel("Label2", QStringLiteral("Supply / Demand Search"), 1.6, this);
-    normalGoodsOption_ = namedOption("normalGoodsOption", QStringLiteral("Normal Goods"), this);
-    QRadioButton* black =
-        namedOption("blackMarketGoodsOption", QStringLiteral("Black Market Goods"), this);
+    normalGoodsOption_ = optionButton("normalGoodsOption", "Normal Goods", this);
+    QRadioButton* black = optionButton("blackMarketGoodsOption", "Black Market Goods", this);
     connect(normalGoodsOption_, &QRadioButton::clicked, this,
             [this] { chooseMarket(MarketKind::tradingPost); });
     connect(black, &QRadioButton::clicked, this, [this] { chooseMarket(MarketKind::blackMarket); });
@@ -46,13 +42,12 @@ SdSearchForm::SdSearchForm(Main& main, QWidget* parent) : QDialog(parent), main_
     connect(goodCombo_, &QComboBox::activated, this, &SdSearchForm::goodCombo_Click);
     supplyingBox_ = galaxyList("supplyingBox", this);
     demandingBox_ = galaxyList("demandingBox", this);
-    QLabel* note =
-        namedLabel("Label5",
-                   QStringLiteral("Galaxies supplying are highlighted in green on the "
-                                  "main map, galaxies demanding are highlighted in red."),
-                   this);
+    QLabel* note = captionLabel("Label5",
+                                "Galaxies supplying are highlighted in green on the main map, "
+                                "galaxies demanding are highlighted in red.",
+                                this);
     note->setWordWrap(true);
-    QPushButton* done = namedButton("doneButton", QStringLiteral("OK"), this);
+    QPushButton* done = actionButton("doneButton", "OK", this);
     done->setDefault(true);
     connect(done, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -60,15 +55,19 @@ SdSearchForm::SdSearchForm(Main& main, QWidget* parent) : QDialog(parent), main_
     grid->addWidget(heading, 0, 0, 1, 2);
     grid->addWidget(normalGoodsOption_, 1, 0);
     grid->addWidget(black, 1, 1);
-    grid->addWidget(namedLabel("Label1", QStringLiteral("Select a good:"), this), 2, 0);
+    grid->addWidget(captionLabel("Label1", "Select a good:", this), 2, 0);
     grid->addWidget(goodCombo_, 2, 1);
-    grid->addWidget(namedLabel("Label3", QStringLiteral("Galaxies Supplying:"), this), 3, 0);
-    grid->addWidget(namedLabel("Label4", QStringLiteral("Galaxies Demanding:"), this), 3, 1);
+    grid->addWidget(captionLabel("Label3", "Galaxies Supplying:", this), 3, 0);
+    grid->addWidget(captionLabel("Label4", "Galaxies Demanding:", this), 3, 1);
     grid->addWidget(supplyingBox_, 4, 0);
     grid->addWidget(demandingBox_, 4, 1);
     grid->addWidget(note, 5, 0, 1, 2);
     grid->addWidget(done, 6, 0, 1, 2, Qt::AlignCenter);
     grid->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void SdSearchForm::open(Main& main) {
+    if (main.state().inProgress()) windowOnce<SdSearchForm>(main, "sdSearchForm").openSearch();
 }
 
 void SdSearchForm::openSearch() {
@@ -90,10 +89,10 @@ void SdSearchForm::chooseMarket(MarketKind kind) {
     const Catalogue& catalogue = main_.catalogue();
     if (kind == MarketKind::tradingPost) {
         for (const std::string& name : catalogue.goodsNames)
-            goodCombo_->addItem(qText(name));
+            goodCombo_->addItem(qtext(name));
     } else {
         for (const std::string& name : catalogue.blackGoodsNames)
-            goodCombo_->addItem(qText(name));
+            goodCombo_->addItem(qtext(name));
     }
     goodCombo_->setCurrentIndex(-1); // nothing is picked until the player picks
 }
@@ -109,7 +108,7 @@ void SdSearchForm::goodCombo_Click(int index) {
     const auto mark = [&](const std::vector<int>& galaxies, QListWidget* list,
                           const QColor& colour) {
         for (int g : galaxies) {
-            list->addItem(qText(state.galaxies[g].name));
+            list->addItem(qtext(state.galaxies[g].name));
             Outline* box = main_.mapOutline(state.galaxies[g].cell() - 1);
             box->setBorderColour(colour);
             box->show();

@@ -16,13 +16,14 @@ class Main;
 class SdSearchForm : public QDialog {
     Q_OBJECT
   public:
-    SdSearchForm(Main& main, QWidget* parent);
+    explicit SdSearchForm(Main& main);
 
-    // Opens the search on the regular goods with empty results; when it closes the map
-    // shows its usual boxes again.
-    void openSearch();
+    // The search command of the main window: opens the search on the regular goods with
+    // empty results; when it closes the map shows its usual boxes again.
+    static void open(Main& main);
 
   private:
+    void openSearch();
     // An option button: empties the results and lists the goods of that market.
     void chooseMarket(MarketKind kind);
     // A good picked: the search, on the lists and on the map.

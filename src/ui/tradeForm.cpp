@@ -1,9 +1,11 @@
 #include "ui/tradeForm.h"
 
 #include "ui/Main.h"
+#include "ui/blackNormalGoodsPrices.h"
 #include "ui/form_parts.h"
 #include "ui/look.h"
 #include "ui/messages.h"
+#include "ui/normalGoodsPricesForm.h"
 #include "ui/purchaseForm.h"
 #include "ui/scrapForm.h"
 #include "ui/sellForm.h"
@@ -29,7 +31,7 @@ QListWidget* framedList(const char* frameName, const char* headingName, const ch
     auto* frame = new QFrame(parent);
     frame->setObjectName(QString::fromLatin1(frameName));
     frame->setFrameShape(QFrame::StyledPanel);
-    QLabel* heading = namedLabel(headingName, qText(tradeRow(name, price, quantity)), frame);
+    QLabel* heading = captionLabel(headingName, tradeRow(name, price, quantity).c_str(), frame);
     heading->setFont(listFont());
     QListWidget* list = tradeList(listName, kListRows, frame);
     auto* column = new QVBoxLayout(frame);
@@ -42,17 +44,23 @@ QListWidget* framedList(const char* frameName, const char* headingName, const ch
 void fillList(QListWidget* list, const std::vector<std::string>& rows) {
     list->clear();
     for (const std::string& row : rows)
-        list->addItem(qText(row));
+        list->addItem(qtext(row));
 }
 
 } // namespace
 
-TradeForm::TradeForm(Main& main, MarketKind kind, std::function<void()> showGuide, QWidget* parent)
-    : QDialog(parent), main_(main), kind_(kind), showGuide_(std::move(showGuide)) {
+namespace {
+
+// The name of the window of a market.
+const char* windowName(MarketKind kind) {
+    return kind == MarketKind::tradingPost ? "tradeForm" : "blackMarketForm";
+}
+
+} // namespace
+
+TradeForm::TradeForm(Main& main, MarketKind kind) : QDialog(&main), main_(main), kind_(kind) {
     const bool post = kind == MarketKind::tradingPost;
-    setObjectName(post ? QStringLiteral("tradeForm") : QStringLiteral("blackMarketForm"));
-    setWindowTitle(post ? QStringLiteral("Trade") : QStringLiteral("Black Market Trading"));
-    applySpaceLook(this);
+    setUpWindow(this, windowName(kind), post ? "Trade" : "Black Market Trading");
 
     title_ = headingLabel(post ? "tradeFormTitle" : "blackMarketTitle", QString(), 1.6, this);
     auto* lists = new QHBoxLayout;
@@ -67,18 +75,21 @@ TradeForm::TradeForm(Main& main, MarketKind kind, std::function<void()> showGuid
     connect(yourInventoryList_, &QListWidget::itemDoubleClicked, this,
             &TradeForm::yourInventoryList_DblClick);
 
-    QLabel* help = namedLabel(
-        "Label5",
-        QStringLiteral("Double-click a good for sale to buy it, double click an item in your "
-                       "inventory to sell. You will then be asked to confirm you order and enter "
-                       "the quantity."),
-        this);
+    QLabel* help = captionLabel("Label5",
+                                "Double-click a good for sale to buy it, double click an item in "
+                                "your inventory to sell. You will then be asked to confirm you "
+                                "order and enter the quantity.",
+                                this);
     help->setWordWrap(true);
-    QPushButton* prices =
-        namedButton("normalPricesButton", QStringLiteral("&Normal Goods Prices"), this);
-    QPushButton* done = namedButton("doneButton", QStringLiteral("&Done"), this);
-    connect(prices, &QPushButton::clicked, this, [this] { showGuide_(); });
-    connect(done, &QPushButton::clicked, this, &QDialog::accept);
+    QPushButton* prices = actionButton("normalPricesButton", "&Normal Goods Prices", this);
+    connect(prices, &QPushButton::clicked, this, [this] {
+        if (kind_ == MarketKind::tradingPost) {
+            NormalGoodsPricesForm::open(main_);
+        } else {
+            BlackNormalGoodsPrices::open(main_);
+        }
+    });
+    QPushButton* done = doneButton(this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -103,6 +114,10 @@ Market TradeForm::market() const {
     return marketHere(main_.state(), main_.catalogue(), kind_);
 }
 
+void TradeForm::open(Main& main, MarketKind kind) {
+    if (main.state().inProgress()) windowOnce<TradeForm>(main, windowName(kind), kind).openMarket();
+}
+
 void TradeForm::openMarket() {
     title_->setText(marketTitle(main_.state(), kind_));
     fillForSale();
@@ -122,7 +137,7 @@ void TradeForm::fillWanted() {
 void TradeForm::fillInventory(int good, bool orFirst) {
     yourInventoryList_->clear();
     for (const InventoryRow& row : inventoryRows(market())) {
-        auto* item = new QListWidgetItem(qText(row.text), yourInventoryList_);
+        auto* item = new QListWidgetItem(qtext(row.text), yourInventoryList_);
         item->setData(Qt::UserRole, row.good);
         if (row.good == good) yourInventoryList_->setCurrentItem(item);
     }

@@ -3,8 +3,6 @@
 
 #include <QDialog>
 
-#include <functional>
-
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
@@ -24,13 +22,14 @@ class SellForm;
 class TradeForm : public QDialog {
     Q_OBJECT
   public:
-    // `showGuide` opens the price guide of this market.
-    TradeForm(Main& main, MarketKind kind, std::function<void()> showGuide, QWidget* parent);
+    TradeForm(Main& main, MarketKind kind);
 
-    // Fills the three lists from the market here and shows the window until Done.
-    void openMarket();
+    // The command of the main window for a market: fills the three lists from the market here
+    // and shows the window until Done. The window is made once for each market.
+    static void open(Main& main, MarketKind kind);
 
   private:
+    void openMarket();
     Market market() const;
     void fillForSale();
     void fillWanted();
@@ -49,7 +48,6 @@ class TradeForm : public QDialog {
 
     Main& main_;
     const MarketKind kind_;
-    std::function<void()> showGuide_;
     QLabel* title_;
     QListWidget* goodsForSaleList_;
     QListWidget* goodsWantedList_;

@@ -43,15 +43,6 @@ TEST(Shops, MaximumIsWhatCashPaysForWithinTheRoomLeft) {
     }
 }
 
-TEST(Shops, CapacityIsTheCurrentShips) {
-    GameState state = hopper(10'000'000, 0, 0);
-    state.shipType = 5; // fuel 1000, shields 500
-    EXPECT_EQ(stockCapacity(state, catalogue, kFuelShop), 1000);
-    EXPECT_EQ(stockCapacity(state, catalogue, kShieldShop), 500);
-    EXPECT_EQ(maxUnits(state, catalogue, kFuelShop), 1000);
-    EXPECT_EQ(maxUnits(state, catalogue, kShieldShop), 500);
-}
-
 TEST(Shops, PurchasesWithinTheMaximumAreStockedAndPaid) {
     struct Case {
         const char* what;
@@ -86,27 +77,6 @@ TEST(Shops, PurchasesWithinTheMaximumAreStockedAndPaid) {
         EXPECT_EQ(answer.cost, c.units * c.shop->unitPrice) << c.what;
         EXPECT_EQ(state, expected) << c.what;
     }
-}
-
-TEST(Shops, BuyingTheMaximumFillsUpOrSpendsTheCash) {
-    // Enough cash: the tank is filled and the maximum falls to 0.
-    GameState rich = hopper(5000, 20, 100);
-    ShopAnswer answer =
-        buyUnits(rich, catalogue, kFuelShop, std::to_string(maxUnits(rich, catalogue, kFuelShop)));
-    EXPECT_EQ(rich.fuel, 100);
-    EXPECT_EQ(rich.cash, 4200);
-    EXPECT_EQ(answer.maximum, 0);
-    // Too little cash: as many whole units as it pays for, the odd dollars left over.
-    GameState poor = hopper(1234, 100, 20);
-    answer = buyUnits(poor, catalogue, kShieldShop,
-                      std::to_string(maxUnits(poor, catalogue, kShieldShop)));
-    EXPECT_EQ(poor.shields, 32);
-    EXPECT_EQ(poor.cash, 34);
-    EXPECT_EQ(answer.maximum, 0);
-    // With the tank 48 units short, the 34 dollars left buy 3 units.
-    EXPECT_EQ(maxUnits(poor, catalogue, kFuelShop), 0);
-    poor.fuel = 52;
-    EXPECT_EQ(maxUnits(poor, catalogue, kFuelShop), 3);
 }
 
 } // namespace

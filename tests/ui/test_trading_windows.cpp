@@ -156,7 +156,7 @@ void TradingWindowsTest::aPurchaseByKeysAndClicksRefreshesEveryWindow() {
             QCOMPARE(widget(buy, "Number")->property("text").toString(), QStringLiteral("0"));
 
             typeAmount(buy, "10");
-            QTest::keyClick(widget(buy, "Number"), Qt::Key_Return); // the default button: Buy
+            click(buy, "buyButton");
             QCOMPARE(labelText(buy, "quantityAvailableLabel"), QStringLiteral("40"));
             QCOMPARE(labelText(buy, "maxLabel"), QStringLiteral("23"));
             QCOMPARE(labelText(buy, "unusedCapacity"), QStringLiteral("80"));

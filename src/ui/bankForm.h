@@ -1,0 +1,38 @@
+#pragma once
+#include "ui/ClickableLabel.h"
+
+#include <QDialog>
+
+class QLabel;
+
+namespace zt {
+
+class Main;
+class NumberBox;
+
+// The bank: loans up to a debt of $50,000 and repayments from cash.
+class BankForm : public QDialog {
+    Q_OBJECT
+  public:
+    explicit BankForm(Main& main);
+
+    // The bank command of the main window: shows cash, debt and the largest loan, then waits
+    // modally until Done. The window is made once, so its boxes keep their text.
+    static void open(Main& main);
+
+  private:
+    void borrowButton_Click();
+    void repayButton_Click();
+    // Rewrites the bank's figures and the main window's, then the route panel.
+    void showChange();
+    void showFigures();
+
+    Main& main_;
+    QLabel* cashLabel_;
+    ClickableLabel* currentDebtLabel_;
+    ClickableLabel* maxLabel_;
+    NumberBox* loanAmountBox_;
+    NumberBox* repayAmountBox_;
+};
+
+} // namespace zt

@@ -1,0 +1,44 @@
+#pragma once
+#include <QDialog>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace zt {
+
+class Main;
+
+// The shipyard: the specifications of the seven ships and the sale of another one for net
+// cash.
+class BuyNewShipForm : public QDialog {
+    Q_OBJECT
+  public:
+    explicit BuyNewShipForm(Main& main);
+
+    // The shipyard command of the main window: shows the current ship, the money and the
+    // current ship's specifications, then waits modally until Done.
+    static void open(Main& main);
+
+  private:
+    void shipList_Click(int row);
+    void buyShipButton_Click();
+    // Rewrites the current ship, cash, debt and net cash and selects the current ship.
+    void showCurrentShip();
+
+    Main& main_;
+    QLabel* currentShipLabel_;
+    QLabel* cashLabel_;
+    QLabel* debtLabel_;
+    QLabel* netCashLabel_;
+    QListWidget* shipList_;
+    QLabel* typeLabel_;
+    QLabel* costLabel_;
+    QLabel* speedLabel_;
+    QLabel* cargoCapacityLabel_;
+    QLabel* fuelCapacityLabel_;
+    QLabel* shieldCapacityLabel_;
+    QPushButton* buyShipButton_;
+};
+
+} // namespace zt

@@ -1,0 +1,101 @@
+#include "ui/shopForm.h"
+
+#include "ui/ClickableLabel.h"
+#include "ui/Main.h"
+#include "ui/NumberBox.h"
+#include "ui/form_parts.h"
+#include "ui/look.h"
+#include "ui/messages.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zt {
+
+const ShopWindow kBuyFuelForm{"buyFuelForm",
+                              "Buy Fuel",
+                              "Refueling Division",
+                              "currentFuelLevelLabel",
+                              "Current Fuel Level:",
+                              "fuelCapacityLabel",
+                              "Fuel Capacity:",
+                              "Fuel Costs $10 per unit",
+                              "Buy Fuel Units:",
+                              "Maxiumum number of units you can buy:",
+                              kFuelShop};
+
+const ShopWindow kRepairShieldForm{"repairShieldForm",
+                                   "Buy Shield Repairs",
+                                   "Shield Replenishment Division",
+                                   "currentShieldLevelLabel",
+                                   "Current Shield Level:",
+                                   "shieldCapacityLabel",
+                                   "Shield Capacity:",
+                                   "Shields Cost $100 per unit",
+                                   "Buy Shield Units:",
+                                   "Maximum number of units you can buy:",
+                                   kShieldShop};
+
+ShopForm::ShopForm(Main& main, const ShopWindow& window)
+    : QDialog(&main), main_(main), shop_(window.shop) {
+    setUpWindow(this, window.name, window.caption);
+
+    levelLabel_ = valueLabel(window.levelName, this);
+    capacityLabel_ = valueLabel(window.capacityName, this);
+    auto* figures = new QGridLayout;
+    figures->setHorizontalSpacing(16);
+    addFormRows(figures, 0,
+                {{"Label3", window.levelCaption, levelLabel_},
+                 {"Label4", window.capacityCaption, capacityLabel_}});
+
+    auto* actions = new QGroupBox(QStringLiteral("Actions"), this);
+    actions->setObjectName(QStringLiteral("Frame1"));
+    number_ = new NumberBox(actions);
+    number_->setObjectName(QStringLiteral("Number"));
+    maxLabel_ = valueLabel<ClickableLabel>("maxLabel", actions);
+    QPushButton* buyButton = actionButton("buyButton", "Buy", actions);
+    auto* actionGrid = new QGridLayout(actions);
+    addFormRows(actionGrid, 0,
+                {{"Label6", window.entryPrompt, number_}, {"Label7", window.maxPrompt, maxLabel_}});
+    actionGrid->addWidget(buyButton, 0, 2);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(headingLabel("Label1", QStringLiteral("Zenthari Shipyards"), 1.5, this));
+    layout->addWidget(headingLabel("Label2", QString::fromUtf8(window.division), 1.1, this));
+    layout->addLayout(figures);
+    layout->addWidget(captionLabel("Label5", window.priceText, this));
+    layout->addWidget(actions);
+    layout->addWidget(doneButton(this), 0, Qt::AlignRight);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(buyButton, &QPushButton::clicked, this, &ShopForm::buyButton_Click);
+    connect(maxLabel_, &ClickableLabel::clicked, this,
+            [this] { number_->setText(maxLabel_->text()); });
+}
+
+void ShopForm::open(Main& main, const ShopWindow& window) {
+    ShopForm& form = windowOnce<ShopForm>(main, window.name, window);
+    form.showLevel();
+    form.capacityLabel_->setText(
+        groupedText(stockCapacity(main.state(), main.catalogue(), form.shop_)));
+    form.maxLabel_->setText(QString::number(maxUnits(main.state(), main.catalogue(), form.shop_)));
+    form.exec();
+}
+
+void ShopForm::showLevel() {
+    levelLabel_->setText(groupedText(stockLevel(main_.state(), shop_)));
+}
+
+void ShopForm::buyButton_Click() {
+    const ShopAnswer answer =
+        buyUnits(main_.state(), main_.catalogue(), shop_, number_->text().toStdString());
+    if (!answer.done()) return beep();
+    main_.refreshStatus();
+    showLevel();
+    maxLabel_->setText(QString::number(answer.maximum));
+    main_.routeRefresh();
+}
+
+} // namespace zt
