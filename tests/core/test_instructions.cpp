@@ -37,27 +37,29 @@ std::set<long> figures(const std::string& pattern) {
 TEST(Instructions, EveryDollarFigureIsOneTheGameUses) {
     const Catalogue& c = shippedCatalogue();
     const auto toll = [](double squares) { return roundHalfEven(squares * 20); };
-    std::set<long> used = {
-        5000,  // starting cash; the attorney's least fee
-        50000, // the borrowing ceiling
-        10,
-        100, // fuel and shield repairs per unit
-        toll(1),
-        toll(std::sqrt(2.0)),
-        toll(std::sqrt(61.0)), // tolls: side, diagonal, corners
-        10000,                 // added to the debt for a lost ship; the largest fine
-        2,                     // scrapping per unit
-        1000,                  // a guilty plea's fine; the smallest fine
-        c.goodsPriceRange[kGoods].low,
-        c.goodsPriceRange[1].high,
-        c.blackPriceRange[5].low,
-        c.blackPriceRange[1].high,
-    };
+    // Starting cash and the attorney's least fee; the borrowing ceiling; fuel and shields per
+    // unit; tolls for a side, a diagonal and corner to corner; a lost ship and the largest
+    // fine; scrapping per unit; a guilty plea and the smallest fine; the price ranges' ends.
+    std::set<long> used = {5000,
+                           50000,
+                           10,
+                           100,
+                           toll(1),
+                           toll(std::sqrt(2.0)),
+                           toll(std::sqrt(61.0)),
+                           10000,
+                           2,
+                           1000,
+                           c.goodsPriceRange[kGoods].low,
+                           c.goodsPriceRange[1].high,
+                           c.blackPriceRange[5].low,
+                           c.blackPriceRange[1].high};
     for (const ShipSpec& ship : c.ships)
         used.insert(ship.price);
-    for (long amount : figures(R"(\$([0-9][0-9,]*))"))
+    const std::set<long> told = figures(R"(\$([0-9][0-9,]*))");
+    for (long amount : told)
         EXPECT_TRUE(used.count(amount)) << "$" << amount;
-    EXPECT_TRUE(figures(R"(\$([0-9][0-9,]*))").count(50000)) << "the ceiling is not told";
+    EXPECT_TRUE(told.count(50000)) << "the ceiling is not told";
 }
 
 TEST(Instructions, EveryChanceAndYearIsOneTheRulesGive) {

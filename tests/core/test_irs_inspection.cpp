@@ -1,4 +1,3 @@
-#include "event_support.h"
 #include "events/irs_inspection.h"
 #include "support.h"
 
@@ -16,9 +15,7 @@ const StatusLabels kSentenceLabels{.fuel = true, .shields = true, .debt = true, 
 
 TEST(IrsAttorney, FeeIsAFifthOfTheCashWhenThatIsMoreThan5000) {
     const std::pair<std::int32_t, std::int32_t> cases[] = {
-        {0, 5000},         {24999, 5000},           {25000, 5000}, {25001, 5000},
-        {25002, 5000},     {25003, 5001},           {25004, 5001}, {30000, 6000},
-        {1234567, 246913}, {2147483647, 429496729}, {-500, 5000}};
+        {-500, 5000}, {25002, 5000}, {25003, 5001}, {2147483647, 429496729}};
     for (const auto& [cash, fee] : cases)
         EXPECT_EQ(attorneyFee(cash), fee) << cash;
 }
@@ -37,23 +34,19 @@ TEST(IrsDump, LosesTheCargoWithoutFineOrPrison) {
 }
 
 TEST(IrsRun, FasterShipsEscapeOnMoreRolls) {
-    struct Case {
-        std::int16_t shipType;
-        int lastEscapeRoll; // 40 + 2 × speed
-    };
-    const Case cases[] = {{1, 42}, {5, 44}, {6, 46}, {7, 48}};
-    for (const Case& c : cases) {
-        GameState s = loadedShip(c.shipType);
+    // The last escaping roll is 40 + 2 × speed.
+    for (const auto& [shipType, lastEscapeRoll] : {std::pair<std::int16_t, int>{1, 42}, {7, 48}}) {
+        GameState s = loadedShip(shipType);
         const GameState before = s;
-        Draws away{drawFor(c.lastEscapeRoll, 1, 100)};
+        Draws away{drawFor(lastEscapeRoll, 1, 100)};
         const EventOutcome out = faceIrs(s, shippedCatalogue(), IrsChoice::Run, away);
-        EXPECT_EQ(s, before) << "ship " << c.shipType;
+        EXPECT_EQ(s, before) << "ship " << shipType;
         EXPECT_EQ(out.messages,
                   std::vector<std::string>{"You are able to get away from the IRS, but wonder how "
                                            "long it will be before they find you again."});
         EXPECT_EQ(out.rewrite, StatusLabels{});
 
-        Draws caught{drawFor(c.lastEscapeRoll + 1, 1, 100), drawFor(7, 1, 10), drawFor(20, 2, 20)};
+        Draws caught{drawFor(lastEscapeRoll + 1, 1, 100), drawFor(7, 1, 10), drawFor(20, 2, 20)};
         const EventOutcome jailed = faceIrs(s, shippedCatalogue(), IrsChoice::Run, caught);
         EXPECT_EQ(jailed.messages,
                   std::vector<std::string>{"The IRS catches you and confiscates your cargo! You "
@@ -68,7 +61,7 @@ TEST(IrsRun, FasterShipsEscapeOnMoreRolls) {
 }
 
 TEST(IrsPlea, AlwaysCostsTheCargo1000AndTwoToFourYears) {
-    for (int years = 2; years <= 4; ++years) {
+    for (int years : {2, 4}) {
         GameState s = loadedShip();
         s.earthTime = *EarthTime::fromText("2350.75");
         Draws draws{drawFor(years, 2, 4)};
@@ -89,37 +82,31 @@ TEST(IrsPlea, AlwaysCostsTheCargo1000AndTwoToFourYears) {
     EXPECT_EQ(s.debt, 2147483647) << "fines hold the debt at the limit";
 }
 
-TEST(IrsAttorney, AcquittalKeepsTheCargoAndChargesTheFee) {
-    const std::pair<std::int32_t, std::int32_t> cases[] = {{25000, 5000}, {30000, 6000}, {0, 5000}};
-    for (const auto& [cash, fee] : cases) {
-        GameState s = loadedShip();
-        s.cash = cash;
-        GameState expected = s;
-        Draws draws{drawFor(50, 1, 100)};
-        const EventOutcome out = faceIrs(s, shippedCatalogue(), IrsChoice::HireAttorney, draws);
-        expected.debt = 2000 + fee;
-        EXPECT_EQ(s, expected) << cash;
-        EXPECT_EQ(blackCargoUnits(s), 10);
-        EXPECT_EQ(out.messages,
-                  std::vector<std::string>{"Your attorney gets you acquitted on a technicality!"});
-        EXPECT_EQ(out.rewrite, (StatusLabels{.debt = true}));
-    }
-}
-
-TEST(IrsAttorney, ConvictionAddsFeeFineAndYears) {
+TEST(IrsAttorney, AcquittalKeepsTheCargoAndConvictionAddsFeeFineAndYears) {
     GameState s = loadedShip();
     s.cash = 30000;
-    Draws draws{drawFor(49, 1, 100), drawFor(3, 1, 10), drawFor(11, 2, 20)};
-    const EventOutcome out = faceIrs(s, shippedCatalogue(), IrsChoice::HireAttorney, draws);
+    GameState expected = s;
+    expected.debt = 2000 + 6000;
+    Draws freed{drawFor(50, 1, 100)};
+    const EventOutcome out = faceIrs(s, shippedCatalogue(), IrsChoice::HireAttorney, freed);
+    EXPECT_EQ(s, expected);
+    EXPECT_EQ(out.messages,
+              std::vector<std::string>{"Your attorney gets you acquitted on a technicality!"});
+    EXPECT_EQ(out.rewrite, (StatusLabels{.debt = true}));
+
+    s = loadedShip();
+    s.cash = 30000;
+    Draws guilty{drawFor(49, 1, 100), drawFor(3, 1, 10), drawFor(11, 2, 20)};
+    const EventOutcome jailed = faceIrs(s, shippedCatalogue(), IrsChoice::HireAttorney, guilty);
     EXPECT_EQ(s.debt, 2000 + 6000 + 3000);
     EXPECT_EQ(s.cash, 30000);
     EXPECT_EQ(s.earthTime.text(), "2311");
     expectEmptyHold(s);
-    EXPECT_EQ(out.messages,
+    EXPECT_EQ(jailed.messages,
               std::vector<std::string>{"You have been found guilty of posetion of illegal cargo! "
                                        "You have been fined $3000 and spend to 11 years in "
                                        "prison."});
-    EXPECT_EQ(out.rewrite, kSentenceLabels);
+    EXPECT_EQ(jailed.rewrite, kSentenceLabels);
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <functional>
 
 namespace zt {
 namespace {
@@ -40,18 +40,15 @@ TEST(MarketPrices, FollowTheRangeUpToOneAboveTheHigh) {
     EXPECT_EQ(drawPrice(modems, draws), 7); // r × 5 + 2 rounds to high + 1 near the top
     EXPECT_EQ(drawPrice(modems, draws), 4); // 4.5 rounds to the even 4
     EXPECT_EQ(drawPrice(modems, draws), 6); // 6.5 rounds to 6
-    const PriceRange bandwidth{220000, 140000};
-    Draws edges{0.0f, 0.99999994f};
-    EXPECT_EQ(drawPrice(bandwidth, edges), 140000);
-    EXPECT_EQ(drawPrice(bandwidth, edges), 220001);
+    Draws top{0.99999994f};
+    EXPECT_EQ(drawPrice(PriceRange{220000, 140000}, top), 220001);
 }
 
 TEST(MarketQuantities, MatchTheLotSizesOfEachPriceClass) {
     struct Case {
         int high, lowest, highest;
     };
-    const Case cases[] = {{220000, 2, 214}, {90000, 3, 334}, {17000, 8, 768},  {500, 45, 4473},
-                          {50, 141, 14142}, {6, 408, 40825}, {100000, 3, 317}, {100, 100, 10001}};
+    const Case cases[] = {{220000, 2, 214}, {17000, 8, 768}, {6, 408, 40825}, {100, 100, 10001}};
     for (const Case& c : cases) {
         Draws draws{0.0f, 0.99999994f};
         EXPECT_EQ(drawQuantity(c.high, draws), c.lowest) << c.high;
@@ -107,6 +104,10 @@ TEST(MarketInvariants, HoldAfterManyRealDealsRefreshesAndShifts) {
         GameState s = dealtUniverse(rng);
         if (round % 2) {
             shiftTrends(s, rng);
+            // Before the refresh that follows a shift, no demand has a quantity yet.
+            for (const Galaxy& g : s.galaxies)
+                for (int good = 1; good <= kGoods; ++good)
+                    ASSERT_EQ(g.demandQuantity[good], 0);
             refreshMarkets(s, c, rng);
         }
         for (int gi = 1; gi <= kGalaxies; ++gi) {
@@ -129,29 +130,16 @@ TEST(MarketInvariants, DetectBrokenLists) {
     GameState s = dealtUniverse(rng);
     Galaxy g = s.galaxies[1];
     ASSERT_TRUE(marketInvariantsHold(g));
-    Galaxy twice = g;
-    twice.supplies[2] = twice.supplies[1];
-    EXPECT_FALSE(marketInvariantsHold(twice));
-    Galaxy both = g;
-    both.supplies[1] = both.demands[1];
-    EXPECT_FALSE(marketInvariantsHold(both));
-    Galaxy stray = g;
-    stray.demandQuantity[stray.supplies[1]] = 5;
-    EXPECT_FALSE(marketInvariantsHold(stray));
-    Galaxy outOfRange = g;
-    outOfRange.blackSupplies[1] = 7;
-    EXPECT_FALSE(marketInvariantsHold(outOfRange));
-}
-
-TEST(MarketShift, ClearsDemandFieldsOfGoodsNoLongerDemanded) {
-    ClockRandom rng(99);
-    GameState s = dealtUniverse(rng);
-    shiftTrends(s, rng);
-    for (const Galaxy& g : s.galaxies) {
-        // Before the refresh that follows a shift, no demand has a price or quantity yet.
-        for (int good = 1; good <= kGoods; ++good)
-            EXPECT_EQ(g.demandQuantity[good], 0);
-        EXPECT_TRUE(g.demands[1] >= 1);
+    const std::function<void(Galaxy&)> breaks[] = {
+        [](Galaxy& b) { b.supplies[2] = b.supplies[1]; },
+        [](Galaxy& b) { b.supplies[1] = b.demands[1]; },
+        [](Galaxy& b) { b.demandQuantity[b.supplies[1]] = 5; },
+        [](Galaxy& b) { b.blackSupplies[1] = 7; },
+    };
+    for (const auto& brk : breaks) {
+        Galaxy broken = g;
+        brk(broken);
+        EXPECT_FALSE(marketInvariantsHold(broken));
     }
 }
 

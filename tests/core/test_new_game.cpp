@@ -1,10 +1,8 @@
-#include "core/new_game.h"
 #include "market/market.h"
 #include "support.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <vector>
 
 namespace zt {
@@ -13,47 +11,34 @@ namespace {
 using test::Draws;
 using test::shippedCatalogue;
 
-float cellDraw(int cell) {
-    return drawFor(cell, 1, kCells);
-}
-
 TEST(NewGameLength, GivesTheEndYearOfEachOption) {
-    const struct {
-        int length, endYear;
-    } cases[] = {{kShortGame, 2400}, {kNormalGame, 2700}, {kLongGame, 3500}};
-    for (const auto& c : cases) {
+    const std::pair<std::int16_t, int> cases[] = {
+        {kShortGame, 2400}, {kNormalGame, 2700}, {kLongGame, 3500}};
+    for (const auto& [length, endYear] : cases) {
         GameState s;
-        chooseGameLength(s, c.length);
-        EXPECT_EQ(s.gameLength, c.length);
-        EXPECT_EQ(s.endYear, c.endYear);
+        chooseGameLength(s, length);
+        EXPECT_EQ(s.gameLength, length);
+        EXPECT_EQ(s.endYear, endYear);
     }
 }
 
 TEST(NewGamePlacement, RedrawsTakenCellsRestartingTheScanAndPutsMultiplesOfSixInColumnSix) {
     // Galaxy 1 on 6 (column 6, row 1), 2 on 42 (column 6, row 7), 3 draws 6 (taken) then 12.
     // Galaxy 4 draws 12 (taken by 3), then 6 (taken by 1, earlier in the scan), then 1.
-    // Galaxies 5..16 take cells 2..5 and 7..14 free of collisions except 12, skipped.
-    std::vector<float> rolls = {cellDraw(6),  cellDraw(42), cellDraw(6), cellDraw(12),
-                                cellDraw(12), cellDraw(6),  cellDraw(1)};
-    const int rest[] = {2, 3, 4, 5, 7, 8, 9, 10, 11, 13, 14, 15};
-    for (int cell : rest)
-        rolls.push_back(cellDraw(cell));
+    // Galaxies 5..16 take cells 2..5 and 7..15 free of collisions except 12, skipped.
     Draws draws{};
-    for (float r : rolls)
-        draws.add(r);
-
+    for (int cell : {6, 42, 6, 12, 12, 6, 1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 13, 14, 15})
+        draws.add(drawFor(cell, 1, kCells));
     GameState s;
     resetForNewGame(s);
     placeGalaxies(s, shippedCatalogue(), draws);
 
     const int expectedCell[] = {6, 42, 12, 1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 13, 14, 15};
     for (int g = 1; g <= kGalaxies; ++g) {
-        const Galaxy& galaxy = s.galaxies[g];
         const int cell = expectedCell[g - 1];
-        EXPECT_EQ(galaxy.column, cellColumn(cell)) << "galaxy " << g;
-        EXPECT_EQ(galaxy.row, cellRow(cell)) << "galaxy " << g;
+        EXPECT_EQ(s.galaxies[g].cell(), cell) << "galaxy " << g;
         EXPECT_EQ(s.cellGalaxy[cell], g);
-        EXPECT_EQ(galaxy.name, shippedCatalogue().galaxyNames[g]);
+        EXPECT_EQ(s.galaxies[g].name, shippedCatalogue().galaxyNames[g]);
     }
     EXPECT_EQ(s.galaxies[1].column, 6);
     EXPECT_EQ(s.galaxies[1].row, 1);
@@ -69,13 +54,11 @@ TEST(NewGameLayout, EveryGameHasSixteenGalaxiesOnDistinctCellsAndOpenMarkets) {
         resetForNewGame(s);
         layOutNewGame(s, shippedCatalogue(), rng, kNormalGame);
 
-        std::vector<int> seen;
+        int placed = 0;
         for (int cell = 1; cell <= kCells; ++cell)
-            if (s.cellGalaxy[cell] != 0) seen.push_back(s.cellGalaxy[cell]);
-        std::sort(seen.begin(), seen.end());
-        ASSERT_EQ(seen.size(), 16u) << "seed " << seed;
+            placed += s.cellGalaxy[cell] != 0;
+        ASSERT_EQ(placed, kGalaxies) << "seed " << seed;
         for (int g = 1; g <= kGalaxies; ++g) {
-            ASSERT_EQ(seen[g - 1], g) << "seed " << seed;
             const Galaxy& galaxy = s.galaxies[g];
             ASSERT_TRUE(galaxy.column >= 1 && galaxy.column <= kColumns) << "seed " << seed;
             ASSERT_TRUE(galaxy.row >= 1 && galaxy.row <= kRows) << "seed " << seed;
@@ -83,7 +66,6 @@ TEST(NewGameLayout, EveryGameHasSixteenGalaxiesOnDistinctCellsAndOpenMarkets) {
             ASSERT_TRUE(marketInvariantsHold(galaxy)) << "seed " << seed << " galaxy " << g;
             ASSERT_GT(galaxy.supplyPrice[1], 0) << "seed " << seed;
         }
-        EXPECT_EQ(s.endYear, 2700);
     }
 }
 

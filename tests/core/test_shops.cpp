@@ -1,6 +1,4 @@
 #include "services/shops.h"
-
-#include "services_support.h"
 #include "support.h"
 
 #include <gtest/gtest.h>
@@ -27,11 +25,8 @@ TEST(Shops, MaximumIsWhatCashPaysForWithinTheRoomLeft) {
         {"no room", 5000, 100, 0, 0},
         {"cash for 9 fuel units, room for 50", 95, 50, 9, 0},
         {"room is the limit", 100000, 30, 70, 70},
-        {"cash is the limit", 2550, 0, 100, 25},
         {"cash for exactly the room", 1000, 90, 10, 10},
-        {"no cash", 0, 0, 0, 0},
         {"a few dollars short of one unit rounds down to -1", -5, 50, -1, -1},
-        {"a large debt of cash", -1001, 50, -101, -11},
         {"the most cash there is", 2147483647, 0, 100, 100},
         {"the least cash there is", -2147483647 - 1, 0, -214748365, -21474837},
     };
@@ -57,9 +52,7 @@ TEST(Shops, PurchasesWithinTheMaximumAreStockedAndPaid) {
         {"fuel up to the maximum", &kFuelShop, 95, 50, "9", Refusal::None, 9},
         {"fuel past the maximum", &kFuelShop, 95, 50, "10", Refusal::AboveLimit, 0},
         {"shields past the cash", &kShieldShop, 95, 50, "1", Refusal::AboveLimit, 0},
-        {"nothing with a full tank", &kFuelShop, 5000, 100, "0", Refusal::None, 0},
         {"an empty box with full shields", &kShieldShop, 5000, 100, "", Refusal::None, 0},
-        {"one unit past the room", &kFuelShop, 5000, 100, "1", Refusal::AboveLimit, 0},
         {"nothing with negative cash", &kFuelShop, -5, 50, "0", Refusal::AboveLimit, 0},
         {"half a unit", &kFuelShop, 5000, 10, "2.5", Refusal::Fraction, 0},
         {"zeros after the point", &kShieldShop, 5000, 10, "3.0", Refusal::None, 3},

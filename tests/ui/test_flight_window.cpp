@@ -1,21 +1,77 @@
-// A press of GO on the main window: the ship moves on the map and in every status label.
+// Picking a destination on the map and pressing GO: the route figures, the ship moving on the
+// map and in every status label, the flight's messages and the event windows it raises.
+#include "core/flight_draws.h"
 #include "ui/SoundPlayer.h"
-#include "ui/map_widgets.h"
 #include "ui/support/ui_support.h"
 
+#include <QAbstractButton>
 #include <QAction>
-#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+
+#include <vector>
 
 using namespace zt;
 using namespace zt::test;
 
 namespace {
 
-bool outlineShown(Main& m, int index, QColor colour) {
-    auto* box = qobject_cast<Outline*>(widget(&m, QStringLiteral("mapOutline_%1").arg(index)));
-    return box->isVisible() && box->borderColour() == colour;
+struct Started {
+    TestGame game;
+    Main& main;
+    Started() : main(*game.main) { startKnownGame(main); }
+};
+
+bool goEnabled(Main& m) {
+    const bool button = widget(&m, "goButton")->isEnabled();
+    if (button != m.findChild<QAction*>("goMenu")->isEnabled())
+        qWarning("GO and its menu entry differ");
+    return button;
+}
+
+// The goods names of a supplies or demands list, joined as the panels show them.
+template <class List> QString goodsText(Main& m, const List& list) {
+    QStringList names;
+    for (int k = 1; k <= 4; ++k)
+        names << QString::fromStdString(m.catalogue().goodsNames[list[k]]);
+    return names.join(", ");
+}
+
+// Queues one flight to the galaxy picked with the hazard, pirates and IRS rolls (1..100) of
+// `rolls`, each followed by the draws of its window in `draws`.
+void queueEventFlight(TestGame& game, std::array<int, 3> rolls,
+                      std::array<std::vector<float>, 3> draws) {
+    ScriptedRandom flight;
+    addFlightDraws(flight, game.main->state(), game.main->catalogue(), 50, rolls[0], rolls[1],
+                   rolls[2]);
+    while (flight.remaining() > 3)
+        game.rng.queue(flight.next());
+    for (const auto& windowDraws : draws) {
+        game.rng.queue(flight.next());
+        for (float r : windowDraws)
+            game.rng.queue(r);
+    }
+}
+
+// Answers the event windows as they come up with `options` in turn, after a press of Escape;
+// notes for each its name, the option checked when shown, the Earth time shown behind it,
+// whether Escape closed it, and the hazard's text.
+void answerEvents(Main& m, QStringList& seen, QStringList options) {
+    if (options.isEmpty()) return;
+    whenModalShown([&m, &seen, options](QWidget* form) mutable {
+        QString checked;
+        for (auto* option : form->findChildren<QAbstractButton*>())
+            if (option->isCheckable() && option->isChecked()) checked = option->objectName();
+        QTest::keyClick(form, Qt::Key_Escape);
+        seen << QStringList{form->objectName(), checked, labelText(&m, "earthTimeLabel"),
+                            form->isVisible() ? "up" : "closed"}
+                    .join(' ');
+        if (auto* hazard = form->findChild<QLabel*>("hazardLabel")) seen << hazard->text();
+        const QString option = options.takeFirst();
+        answerEvents(m, seen, options);
+        click(form, option);
+        click(form, form->objectName() == "irsForm" ? "passJudgementButton" : "goButton");
+    });
 }
 
 } // namespace
@@ -23,94 +79,135 @@ bool outlineShown(Main& m, int index, QColor colour) {
 class FlightWindowTest : public QObject {
     Q_OBJECT
   private slots:
+    void aPickShowsTheRouteAndTheWhiteBox();
     void theFlightMovesTheRedBoxAndUpdatesEveryLabel();
     void theTrendsMessageComesBeforeTheShipMoves();
     void theMapFlashesTwice();
+    void eventWindowsComeMidFlightInOrderAndKeepTheLastChoice();
 };
 
+void FlightWindowTest::aPickShowsTheRouteAndTheWhiteBox() {
+    Started s;
+    click(&s.main, "mapImage_8");
+    const Galaxy& five = s.main.state().galaxies[5];
+    QCOMPARE(shownTexts(&s.main,
+                        {"selectedLocationLabel", "selectedSuppliesLabel", "selectedDemandsLabel",
+                         "fuelNeededLabel", "timeNeededLabel", "bridgeTollLabel", "locationLabel"}),
+             (QStringList{QString::fromStdString(five.name), goodsText(s.main, five.supplies),
+                          goodsText(s.main, five.demands), "10", "1", "$20", "Milky Way"}));
+    QCOMPARE(labelColour(&s.main, "fuelNeededLabel"), QColor(255, 255, 0));
+    QVERIFY(goEnabled(s.main));
+    QCOMPARE(visibleOutlines(s.main), (QStringList{"7 #ff0000", "8 #ffffff"}));
+    click(&s.main, "mapImage_7"); // the current galaxy: the pick stays
+    QCOMPARE(visibleOutlines(s.main), (QStringList{"7 #ff0000", "8 #ffffff"}));
+    click(&s.main, "mapImage_14");
+    QCOMPARE(visibleOutlines(s.main), (QStringList{"7 #ff0000", "14 #ffffff"}));
+    QCOMPARE(labelText(&s.main, "fuelNeededLabel"), QStringLiteral("14"));
+    // Fuel run short behind the window's back shows once the route is refreshed.
+    s.main.state().fuel = 13;
+    s.main.routeRefresh();
+    QCOMPARE(labelColour(&s.main, "fuelNeededLabel"), QColor(255, 0, 0));
+    QVERIFY(!goEnabled(s.main));
+}
+
 void FlightWindowTest::theFlightMovesTheRedBoxAndUpdatesEveryLabel() {
-    TestGame game;
-    Main& m = *game.main;
-    startKnownGame(m);
+    Started s;
+    Main& m = s.main;
     m.state().debt = 1000;
     click(&m, "mapImage_8");
-    game.rng.queueFlight(m);
+    s.game.rng.queueFlight(m);
     click(&m, "goButton");
-    QCOMPARE(game.rng.queued(), std::size_t{0});
-
+    QCOMPARE(s.game.rng.queued(), std::size_t{0});
     const Galaxy& five = m.state().galaxies[5];
-    QCOMPARE(labelText(&m, "locationLabel"), QString::fromStdString(five.name));
-    QCOMPARE(labelText(&m, "cashLabel"), QStringLiteral("$4,980"));
-    QCOMPARE(labelText(&m, "debtLabel"), QStringLiteral("$1,070"));
-    QCOMPARE(labelText(&m, "fuelLabel"), QStringLiteral("90 / 100"));
-    QCOMPARE(labelText(&m, "shieldsLabel"), QStringLiteral("100 / 100"));
-    QCOMPARE(labelText(&m, "earthTimeLabel"), QStringLiteral("2301"));
-    for (const char* panel : {"location", "selected"}) {
-        const QString prefix = QString::fromLatin1(panel);
-        QCOMPARE(labelText(&m, prefix + "SuppliesLabel").split(", ").first(),
-                 QString::fromStdString(m.catalogue().goodsNames[five.supplies[1]]));
-        QCOMPARE(labelText(&m, prefix + "DemandsLabel").split(", ").last(),
-                 QString::fromStdString(m.catalogue().goodsNames[five.demands[4]]));
-    }
-    QVERIFY(outlineShown(m, 8, QColor(255, 0, 0)));
-    QVERIFY(!widget(&m, "mapOutline_7")->isVisible());
-    QVERIFY(!widget(&m, "goButton")->isEnabled());
-    QVERIFY(!m.findChild<QAction*>("goMenu")->isEnabled());
-    QCOMPARE(m.state().currentGalaxy, 5);
-    QCOMPARE(m.state().selectedCell, -1);
+    QCOMPARE(shownTexts(&m, {"cashLabel", "debtLabel", "fuelLabel", "shieldsLabel",
+                             "earthTimeLabel", "fuelNeededLabel", "locationLabel",
+                             "locationSuppliesLabel", "selectedDemandsLabel"}),
+             (QStringList{"$4,980", "$1,070", "90 / 100", "100 / 100", "2301", "10",
+                          QString::fromStdString(five.name), goodsText(m, five.supplies),
+                          goodsText(m, five.demands)}));
+    QCOMPARE(visibleOutlines(m), QStringList{"8 #ff0000"});
+    QVERIFY(!goEnabled(m));
     QVERIFY(m.findChild<SoundPlayer*>("soundControl")->deviceOpened()); // the engine
-    // The flight's figures stay until the next pick.
-    QCOMPARE(labelText(&m, "fuelNeededLabel"), QStringLiteral("10"));
-
-    // Flying back by the menu's Ctrl+G.
-    click(&m, "mapImage_7");
-    game.rng.queueFlight(m);
+    click(&m, "mapImage_7"); // and back by the menu entry
+    s.game.rng.queueFlight(m);
     trigger(&m, "goMenu");
     QCOMPARE(labelText(&m, "earthTimeLabel"), QStringLiteral("2302"));
-    QVERIFY(outlineShown(m, 7, QColor(255, 0, 0)));
-    QVERIFY(!widget(&m, "mapOutline_8")->isVisible());
+    QCOMPARE(visibleOutlines(m), QStringList{"7 #ff0000"});
 }
 
 void FlightWindowTest::theTrendsMessageComesBeforeTheShipMoves() {
-    TestGame game;
-    Main& m = *game.main;
-    startKnownGame(m);
-    click(&m, "mapImage_8");
+    Started s;
+    click(&s.main, "mapImage_8");
     QString cashWhenShown;
-    game.recorder.onMessage = [&](const QString&) { cashWhenShown = labelText(&m, "cashLabel"); };
-    game.rng.queueFlight(m, 4);
-    click(&m, "goButton");
-    QCOMPARE(game.recorder.messages,
+    s.game.recorder.onMessage = [&](const QString&) {
+        cashWhenShown = labelText(&s.main, "cashLabel");
+    };
+    s.game.rng.queueFlight(s.main, 4);
+    click(&s.main, "goButton");
+    QCOMPARE(s.game.recorder.messages,
              QStringList{"CONSUMER TRENDS SHIFT!! ALL GALAXIES SUPPLIES/DEMANDS CHANGE!"});
     QCOMPARE(cashWhenShown, QStringLiteral("$5,000"));
-    QCOMPARE(labelText(&m, "cashLabel"), QStringLiteral("$4,980"));
-
-    game.recorder.messages.clear();
-    click(&m, "mapImage_7");
-    game.rng.queueFlight(m, 5);
-    click(&m, "goButton");
-    QVERIFY(game.recorder.messages.isEmpty());
+    QCOMPARE(labelText(&s.main, "cashLabel"), QStringLiteral("$4,980"));
 }
 
 void FlightWindowTest::theMapFlashesTwice() {
-    TestGame game;
-    Main& m = *game.main;
-    startKnownGame(m);
-    click(&m, "mapImage_8");
-    game.rng.queueFlight(m);
-    click(&m, "goButton");
-    auto* timer = m.findChild<QTimer*>("zoomTimer");
+    Started s;
+    click(&s.main, "mapImage_8");
+    s.game.rng.queueFlight(s.main);
+    click(&s.main, "goButton");
+    auto* timer = s.main.findChild<QTimer*>("zoomTimer");
     QVERIFY(timer->isActive());
     QCOMPARE(timer->interval(), 200);
     timer->stop(); // ticked by hand from here
-    QWidget* flash = widget(&m, "zoomGraphic");
     QList<bool> shown;
     for (int tick = 0; tick < 4; ++tick) {
-        m.zoomTimer_Timer();
-        shown << flash->isVisible();
+        s.main.zoomTimer_Timer();
+        shown << widget(&s.main, "zoomGraphic")->isVisible();
     }
     QCOMPARE(shown, (QList<bool>{true, false, true, false}));
     QVERIFY(!timer->isActive());
+}
+
+void FlightWindowTest::eventWindowsComeMidFlightInOrderAndKeepTheLastChoice() {
+    Started s;
+    Main& m = s.main;
+    trigger(&m, "soundOffMenu"); // the windows come all the same, in silence
+    QStringList seen;
+    answerEvents(m, seen, {"ProceedeOption"});
+    click(&m, "mapImage_8");
+    queueEventFlight(s.game, {1, 100, 100}, {{{drawFor(2, 1, 5), drawFor(25, 5, 40)}, {}, {}}});
+    click(&m, "goButton");
+    QCOMPARE(seen, (QStringList{"naturalHazardForm goAroundOption 2301 up",
+                                "An asteroid storm has been detected. What do you wish to do?"}));
+    QCOMPARE(s.game.recorder.messages,
+             QStringList{"You went through, but it cost you 25 shield units!"});
+    QCOMPARE(labelText(&m, "shieldsLabel"), QStringLiteral("75 / 100"));
+
+    // All three on the way back, with black cargo aboard.
+    m.state().blackCargo[4] = {100, 700};
+    m.state().cargoInHold = 100;
+    seen.clear();
+    s.game.recorder.messages.clear();
+    answerEvents(m, seen, {"goAroundOption", "runOption", "hireAttourneyOption"});
+    click(&m, "mapImage_7");
+    queueEventFlight(
+        s.game, {1, 1, 1},
+        {{{drawFor(5, 1, 5), drawFor(7, 1, 20)}, {drawFor(100, 1, 100)}, {drawFor(50, 1, 100)}}});
+    click(&m, "goButton");
+    QCOMPARE(seen, (QStringList{"naturalHazardForm ProceedeOption 2302 up",
+                                "An unkown spacial anomaly has been detected. What do you wish "
+                                "to do?",
+                                "spacePiratesForm runOption 2309 up",
+                                "irsForm dumpCargoOption 2309 up"}));
+    QCOMPARE(s.game.recorder.messages.size(), 3);
+    QCOMPARE(s.game.recorder.messages.first(),
+             QStringLiteral("You went around the hazard, but it cost you 7 years of your "
+                            "valuable time!"));
+    QCOMPARE(s.game.recorder.messages.last(),
+             QStringLiteral("Your attorney gets you acquitted on a technicality!"));
+    QCOMPARE(labelText(&m, "earthTimeLabel"), QStringLiteral("2309"));
+    QCOMPARE(s.game.rng.queued(), std::size_t{0});
+    QVERIFY(!m.findChild<SoundPlayer*>("soundControl")->deviceOpened());
 }
 
 QTEST_MAIN(FlightWindowTest)

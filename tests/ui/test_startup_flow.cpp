@@ -1,11 +1,9 @@
-// The greeting at program start, the instructions and the about window.
-#include "storage/saved_game.h"
-#include "ui/support/game_files.h"
+// The greeting at program start, the game-length window, the instructions and the about window.
 #include "ui/support/ui_support.h"
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTest>
@@ -25,14 +23,17 @@ struct Greeted {
     }
 };
 
+bool checked(QWidget* form, const QString& option) {
+    return qobject_cast<QAbstractButton*>(widget(form, option))->isChecked();
+}
+
 } // namespace
 
 class StartupFlowTest : public QObject {
     Q_OBJECT
   private slots:
     void theGreetingWaitsBesideTheMainWindow();
-    void startNewGameHidesTheGreetingAndStartsAGame();
-    void onlyASuccessfulLoadHidesTheGreeting();
+    void aNewGameKeepsTheLengthChosenAndStartsAfresh();
     void theInstructionsShowSixReadOnlyPagesAndKeepTheLastTab();
     void theAboutWindowClosesWithOk();
 };
@@ -45,61 +46,68 @@ void StartupFlowTest::theGreetingWaitsBesideTheMainWindow() {
     QVERIFY(!label(g.form, "Image1")->pixmap().isNull());
 }
 
-void StartupFlowTest::startNewGameHidesTheGreetingAndStartsAGame() {
+void StartupFlowTest::aNewGameKeepsTheLengthChosenAndStartsAfresh() {
     Greeted g;
-    bool hiddenFirst = false;
-    whenModalShown([&](QWidget* lengthForm) {
-        hiddenFirst = !g.form->isVisible();
-        click(lengthForm, "normalOption");
-        click(lengthForm, "beginNewGameButton");
+    Main& m = g.main;
+    QStringList seen;
+    whenModalShown([&](QWidget* form) {
+        seen << form->objectName();
+        if (!g.form->isVisible()) seen << "greeting hidden";
+        if (checked(form, "shortOption")) seen << "short";
+        click(form, "longOption");
+        click(form, "beginNewGameButton");
     });
     click(g.form, "startNewGameButton");
-    QVERIFY(hiddenFirst);
-    QCOMPARE(g.main.state().endYear, 2700);
-    QCOMPARE(labelText(&g.main, "cashLabel"), QStringLiteral("$5,000"));
-}
+    QCOMPARE(seen, (QStringList{"startNewGameForm", "greeting hidden", "short"}));
+    QCOMPARE(m.state().endYear, 3500);
+    QCOMPARE(m.state().gameLength, 1);
 
-void StartupFlowTest::onlyASuccessfulLoadHidesTheGreeting() {
-    Greeted g;
-    const QString file = g.game.folder.filePath("saved.zht");
-    ChosenFiles chosen;
-    // A game saved from the menus, then a new one begun there: the greeting stays up.
-    startKnownGame(g.main);
-    g.main.state().cash = 123456;
-    chosen.queue(file);
-    trigger(&g.main, "saveGameMenu");
-    startGame(g.main);
-    const GameState fresh = g.main.state();
-
-    chosen.queue(QString());                             // cancelled
-    chosen.queue(g.game.folder.filePath("Winners.txt")); // not a saved game
-    chosen.queue(file);
-    click(g.form, "loadSavedGameButton");
-    QVERIFY(g.form->isVisible());
-    QVERIFY(g.game.recorder.messages.isEmpty());
-    click(g.form, "loadSavedGameButton");
-    QVERIFY(g.form->isVisible());
-    QCOMPARE(g.game.recorder.messages, QStringList{QString::fromLatin1(kDamagedFileMessage)});
-    QVERIFY(g.main.state() == fresh);
-    click(g.form, "loadSavedGameButton");
-    QVERIFY(!g.form->isVisible());
-    QCOMPARE(labelText(&g.main, "cashLabel"), QStringLiteral("$123,456"));
-    QVERIFY(g.main.findChild<QAction*>("saveGameMenu")->isEnabled());
+    // A new game in play: the window offers the last length, and its close box takes the
+    // option shown; the hold, the money and the pick start afresh.
+    placeGalaxies(m, kKnownLayout);
+    GameState& s = m.state();
+    s.cargo[2] = {5, 100000};
+    s.cargoInHold = 5;
+    s.cash = 77;
+    click(&m, "mapImage_8");
+    bool longKept = false;
+    whenModalShown([&](QWidget* form) {
+        longKept = checked(form, "longOption");
+        click(form, "normalOption");
+        qobject_cast<QDialog*>(form)->reject();
+    });
+    trigger(&m, "newGameMenu");
+    QVERIFY(longKept);
+    QCOMPARE(s.endYear, 2700);
+    QCOMPARE(s.gameLength, 2);
+    QCOMPARE(s.cargoInHold, 0);
+    QCOMPARE(s.cargo[2], CargoItem{});
+    QCOMPARE(s.selectedCell, kNoCell);
+    QStringList status;
+    for (const char* name : {"cashLabel", "fuelNeededLabel", "bridgeTollLabel", "earthTimeLabel",
+                             "locationLabel", "selectedLocationLabel"})
+        status << labelText(&m, name);
+    QCOMPARE(status, (QStringList{"$5,000", "0", "$0", "2300.00", "Milky Way", "Milky Way"}));
+    QVERIFY(!widget(&m, "goButton")->isEnabled());
+    // The new map: every galaxy's picture and the red box on the Milky Way.
+    int pictures = 0;
+    for (auto* picture : m.findChildren<QLabel*>(QRegularExpression("^mapImage_")))
+        pictures += picture->isVisible() && !picture->pixmap().isNull();
+    QCOMPARE(pictures, kGalaxies);
+    QCOMPARE(visibleOutlines(m),
+             QStringList{QStringLiteral("%1 #ff0000").arg(s.galaxies[3].cell() - 1)});
 }
 
 void StartupFlowTest::theInstructionsShowSixReadOnlyPagesAndKeepTheLastTab() {
     Greeted g;
     QStringList tabs;
     whenModalShown([&](QWidget* form) {
-        QCOMPARE(form->objectName(), QStringLiteral("instructionsForm"));
         auto* pages = qobject_cast<QTabWidget*>(widget(form, "instructionsTabs"));
         for (int i = 0; i < pages->count(); ++i) {
             tabs << pages->tabText(i);
             auto* text = qobject_cast<QPlainTextEdit*>(pages->widget(i));
-            QVERIFY(text->isReadOnly());
-            QVERIFY(text->toPlainText().size() > 300);
+            QVERIFY(text->isReadOnly() && text->toPlainText().size() > 300);
         }
-        QVERIFY(widget(form, "overviewText")->isVisible());
         pages->setCurrentIndex(4);
         click(form, "doneButton");
     });
@@ -107,30 +115,27 @@ void StartupFlowTest::theInstructionsShowSixReadOnlyPagesAndKeepTheLastTab() {
     QCOMPARE(tabs, (QStringList{"Overview", "Trading", "Movement", "Shipyards", "Special Events",
                                 "Strategies"}));
     QVERIFY(g.form->isVisible());
-
-    whenModalShown([](QWidget* form) {
-        QVERIFY(widget(form, "specialEventsText")->isVisible());
-        QVERIFY(qobject_cast<QPlainTextEdit*>(widget(form, "specialEventsText"))
-                    ->toPlainText()
-                    .contains("74 times in 100"));
+    bool lastTabShown = false;
+    whenModalShown([&](QWidget* form) {
+        auto* text = qobject_cast<QPlainTextEdit*>(widget(form, "specialEventsText"));
+        lastTabShown = text->isVisible() && text->toPlainText().contains("74 times in 100");
         click(form, "doneButton");
     });
     trigger(&g.main, "instructionsMenu");
+    QVERIFY(lastTabShown);
 }
 
 void StartupFlowTest::theAboutWindowClosesWithOk() {
     TestGame game;
-    bool shown = false;
+    QStringList seen;
     whenModalShown([&](QWidget* form) {
-        shown = form->objectName() == "aboutForm";
-        QCOMPARE(labelText(form, "Label1"), QStringLiteral("Zenthari Trader"));
-        QVERIFY(!label(form, "Image1")->pixmap().isNull());
-        QCOMPARE(qobject_cast<QAbstractButton*>(widget(form, "doneButton"))->text(),
-                 QStringLiteral("&OK"));
+        seen << form->objectName() << labelText(form, "Label1")
+             << widget(form, "doneButton")->property("text").toString()
+             << (label(form, "Image1")->pixmap().isNull() ? "no picture" : "picture");
         click(form, "doneButton");
     });
     trigger(game.main.get(), "anoutMenu");
-    QVERIFY(shown);
+    QCOMPARE(seen, (QStringList{"aboutForm", "Zenthari Trader", "&OK", "picture"}));
     QVERIFY(!widget(game.main.get(), "aboutForm")->isVisible());
 }
 

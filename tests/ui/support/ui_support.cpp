@@ -2,6 +2,7 @@
 
 #include "core/flight_draws.h"
 #include "ui/look.h"
+#include "ui/map_widgets.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -127,6 +128,16 @@ QColor labelColour(QObject* root, const QString& name) {
     return textColour(label(root, name));
 }
 
+QStringList shownTexts(QObject* root, const QStringList& names) {
+    QStringList seen;
+    for (const QString& name : names) {
+        const QWidget* w = widget(root, name);
+        const QVariant text = w->property("text");
+        seen << (text.isValid() ? text : w->property("title")).toString();
+    }
+    return seen;
+}
+
 void click(QObject* root, const QString& name) {
     QWidget* w = widget(root, name);
     if (auto* button = qobject_cast<QAbstractButton*>(w)) {
@@ -140,6 +151,16 @@ void trigger(QObject* root, const QString& name) {
     auto* action = root->findChild<QAction*>(name);
     if (!action) qWarning("no menu entry named %s", qPrintable(name));
     action->trigger();
+}
+
+QStringList visibleOutlines(Main& main) {
+    QStringList shown;
+    for (int i = 0; i < kCells; ++i) {
+        auto* box = qobject_cast<Outline*>(widget(&main, QStringLiteral("mapOutline_%1").arg(i)));
+        if (box->isVisible())
+            shown << QStringLiteral("%1 %2").arg(i).arg(box->borderColour().name());
+    }
+    return shown;
 }
 
 } // namespace zt::test

@@ -99,9 +99,14 @@ QWidget* widget(QObject* root, const QString& name);
 QLabel* label(QObject* root, const QString& name);
 QString labelText(QObject* root, const QString& name);
 QColor labelColour(QObject* root, const QString& name);
+// What the player reads on the controls `names` of `root`: a caption, a box's or a button's
+// text, or a frame's title.
+QStringList shownTexts(QObject* root, const QStringList& names);
 // Clicks a button, or a map picture, by its objectName.
 void click(QObject* root, const QString& name);
 // Chooses a menu entry by its objectName.
 void trigger(QObject* root, const QString& name);
+// The boxes on show on the map, as "index colour" ("7 #ff0000"), by index.
+QStringList visibleOutlines(Main& main);
 
 } // namespace zt::test
