@@ -114,7 +114,7 @@ void BuyNewShipForm::showCurrentShip() {
     cashLabel_->setText(moneyText(state.cash));
     debtLabel_->setText(moneyText(state.debt));
     netCashLabel_->setText(moneyText(netCashShown(state)));
-    // Selecting the entry shows its specifications and, being the current ship, disables
+    // Selecting the entry shows its figures and, being the current ship, disables
     // the buy button; reselecting the same entry must do so too.
     const int row = state.shipType - 1;
     if (shipList_->currentRow() == row)

@@ -9,7 +9,7 @@ namespace zt {
 
 class Main;
 
-// The shipyard: the specifications of the seven ships and the sale of another one for net
+// The shipyard: the figures of the seven ships and the sale of another one for net
 // cash.
 class BuyNewShipForm : public QDialog {
     Q_OBJECT
@@ -17,7 +17,7 @@ class BuyNewShipForm : public QDialog {
     explicit BuyNewShipForm(Main& main);
 
     // The shipyard command of the main window: shows the current ship, the money and the
-    // current ship's specifications, then waits modally until Done.
+    // current ship's figures, then waits modally until Done.
     static void open(Main& main);
 
   private:
