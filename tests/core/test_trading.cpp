@@ -9,30 +9,27 @@
 namespace zt {
 namespace {
 
-using test::shippedCatalogue;
-
 constexpr int kHopper = 1; // 100 units of cargo
 constexpr int kIntrepid = 7;
+constexpr std::int32_t kTop = std::numeric_limits<std::int32_t>::max();
 
-// A game at galaxy 1 with the known market.
-GameState tradingWorld(std::int32_t cash = 1000) {
+// A game at galaxy 1 with the known market and `cargo` units of `good` aboard (cargo[good]).
+GameState tradingWorld(std::int32_t cash, int good = 0, CargoItem cargo = {}) {
     GameState s;
     s.currentGalaxy = 1;
     s.shipType = kHopper;
     s.cash = cash;
     s.galaxies[1].name = "Milky Way";
     test::setKnownMarket(s.galaxies[1]);
+    if (good != 0) s.cargo[good] = cargo, s.cargoInHold = static_cast<std::int16_t>(cargo.quantity);
     return s;
 }
 
 Market goodsHere(GameState& s) {
-    return marketHere(s, shippedCatalogue(), MarketKind::tradingPost);
-}
-Market blackHere(GameState& s) {
-    return marketHere(s, shippedCatalogue(), MarketKind::blackMarket);
+    return marketHere(s, test::shippedCatalogue(), MarketKind::tradingPost);
 }
 
-TEST(PurchaseMaximum, IsTheLeastOfCashOfferAndRoom) {
+TEST(PurchaseMaximum, IsTheLeastOfCashOfferAndRoomAndMayBeNegative) {
     struct Case {
         std::int32_t cash, price, offer;
         std::int16_t inHold, shipType;
@@ -42,14 +39,11 @@ TEST(PurchaseMaximum, IsTheLeastOfCashOfferAndRoom) {
         {1000, 30, 50, 0, kHopper, 33},    // the cash pays for 33
         {3000, 30, 50, 0, kHopper, 50},    // all that is offered
         {3000, 30, 50, 80, kHopper, 20},   // 20 units of room
-        {900, 30, 50, 0, kHopper, 30},     // the cash pays exactly
         {29, 30, 50, 0, kHopper, 0},       // not a single unit
-        {1000, 30, 0, 0, kHopper, 0},      // nothing on offer
         {1000, 30, 50, 100, kHopper, 0},   // a full hold
         {-100, 30, 50, 0, kHopper, -4},    // debt in cash: floor(-3.33)
-        {-30, 30, 50, 0, kHopper, -1},     // exactly one unit short
         {1000, 30, 50, 150, kHopper, -50}, // over-full after moving to a smaller ship
-        {std::numeric_limits<std::int32_t>::max(), 1, 2'000'000'000, 0, kIntrepid, 10000},
+        {kTop, 1, 2'000'000'000, 0, kIntrepid, 10000},
     };
     for (const Case& c : cases) {
         GameState s = tradingWorld(c.cash);
@@ -58,22 +52,20 @@ TEST(PurchaseMaximum, IsTheLeastOfCashOfferAndRoom) {
         s.galaxies[1].supplyPrice[2] = c.price;
         s.galaxies[1].supplyQuantity[2] = c.offer;
         EXPECT_EQ(purchaseMaximum(goodsHere(s), 2), c.maximum)
-            << c.cash << " " << c.price << " " << c.offer << " " << c.inHold;
+            << c.cash << " " << c.offer << " " << c.inHold;
     }
 }
 
-TEST(Purchase, PaysFillsTheHoldAndLowersTheOffer) {
-    GameState s = tradingWorld(1000);
-    const TradeOutcome out = buy(goodsHere(s), 3, 10);
+TEST(Purchase, MergesIntoTheCargoRecordAndLowersTheOffer) {
+    GameState s = tradingWorld(100'000, 5, {10, 100});
+    s.galaxies[1].supplyPrice[1] = 120;
+    const TradeOutcome out = buy(goodsHere(s), 1, 30);
     ASSERT_TRUE(out.accepted());
-    EXPECT_EQ(out.units, 10);
-    EXPECT_EQ(out.dollars, 300);
-    EXPECT_EQ(out.maximum, 23); // $700 now pays for 23 of the 40 left
-    EXPECT_EQ(s.cash, 700);
-    EXPECT_EQ(s.cargoInHold, 10);
-    EXPECT_EQ(s.cargo[7], (CargoItem{10, 30}));
-    EXPECT_EQ(s.galaxies[1].supplyQuantity[3], 40);
-    EXPECT_EQ(s.galaxies[1].supplyPrice[3], 30);
+    EXPECT_EQ(out.maximum, 20); // what is left on offer
+    EXPECT_EQ(s.cash, 96'400);
+    EXPECT_EQ(s.cargo[5], (CargoItem{40, 115})); // (1000 + 3600) / 40
+    EXPECT_EQ(s.cargoInHold, 40);
+    EXPECT_EQ(s.galaxies[1].supplyQuantity[1], 20);
     EXPECT_EQ(s.galaxies[1].supplyQuantity[2], 50); // other slots untouched
 }
 
@@ -105,117 +97,88 @@ TEST(Purchase, RefusalsAndZeroUnitsChangeNothing) {
     }
 }
 
-TEST(Purchase, MergesIntoOneRecordAtTheRoundedWeightedAverage) {
+TEST(MergedPricePaid, RoundsHalvesToEvenWithoutOverflow) {
     struct Case {
         std::int32_t paid, held, price, added, merged;
     };
     const Case cases[] = {
-        {100, 10, 120, 30, 115}, // (1000 + 3600) / 40
-        {100, 1, 125, 1, 112},   // 112.5 to the even 112
-        {100, 1, 127, 1, 114},   // 113.5 to the even 114
-        {10, 1, 11, 3, 11},      // 10.75
-        // The products pass 32 bits by far and still give the exact average.
+        {100, 1, 125, 1, 112}, // 112.5
+        {100, 1, 127, 1, 114}, // 113.5
+        {10, 1, 11, 3, 11},    // 10.75
         {2'000'000'000, 2'000'000'000, 2'000'000'001, 2'000'000'000, 2'000'000'000},
-        {2'147'483'647, 2'147'483'647, 2'147'483'647, 2'147'483'647, 2'147'483'647},
+        {kTop, kTop, kTop, kTop, kTop},
     };
     for (const Case& c : cases)
         EXPECT_EQ(mergedPricePaid(c.paid, c.held, c.price, c.added), c.merged)
             << c.paid << "x" << c.held << " + " << c.price << "x" << c.added;
-
-    GameState s = tradingWorld(100'000);
-    s.cargo[5] = {10, 100};
-    s.cargoInHold = 10;
-    s.galaxies[1].supplyPrice[1] = 120;
-    ASSERT_TRUE(buy(goodsHere(s), 1, 30).accepted());
-    EXPECT_EQ(s.cargo[5], (CargoItem{40, 115}));
-    EXPECT_EQ(s.cargoInHold, 40);
 }
 
-TEST(Sale, PaysLowersTheDemandAndKeepsThePricePaid) {
-    GameState s = tradingWorld(0);
-    s.cargo[2] = {30, 37};
-    EXPECT_EQ(saleMaximum(goodsHere(s), 2), 30); // owned 30, demanded 100
-    s.cargo[2] = {100, 37};
-    s.cargoInHold = 100;
+TEST(Sale, IsBoundByCargoAndDemandAndSellingOutForgetsThePricePaid) {
+    GameState s = tradingWorld(0, 2, {100, 37});
     s.galaxies[1].demandQuantity[2] = 30;
-    EXPECT_EQ(saleMaximum(goodsHere(s), 2), 30); // owned 100, demanded 30
+    EXPECT_EQ(saleMaximum(goodsHere(s), 2), 30); // demanded 30 of 100 carried
     s.galaxies[1].demandQuantity[2] = 100;
-    const TradeOutcome out = sell(goodsHere(s), 2, 30);
-    ASSERT_TRUE(out.accepted());
-    EXPECT_EQ(out.units, 30);
-    EXPECT_EQ(out.dollars, 6000);
-    EXPECT_EQ(out.maximum, 70);
-    EXPECT_EQ(s.cash, 6000);
-    EXPECT_EQ(s.cargoInHold, 70);
-    EXPECT_EQ(s.cargo[2], (CargoItem{70, 37}));
-    EXPECT_EQ(s.galaxies[1].demandQuantity[2], 70);
-    EXPECT_EQ(s.galaxies[1].demandPrice[2], 200);
+    s.cargo[2].quantity = 30, s.cargoInHold = 30;
+    EXPECT_EQ(saleMaximum(goodsHere(s), 2), 30); // carried 30 of 100 demanded
 
-    // Selling out forgets the price paid, so the next purchase starts a new average.
-    const TradeOutcome rest = sell(goodsHere(s), 2, 70);
-    ASSERT_TRUE(rest.accepted());
-    EXPECT_EQ(rest.maximum, 0);
+    const TradeOutcome out = sell(goodsHere(s), 2, 12);
+    ASSERT_TRUE(out.accepted());
+    EXPECT_EQ(out.maximum, 18);
+    EXPECT_EQ(s.cash, 2400);
+    EXPECT_EQ(s.cargo[2], (CargoItem{18, 37}));
+    EXPECT_EQ(s.galaxies[1].demandQuantity[2], 88);
+    ASSERT_TRUE(sell(goodsHere(s), 2, 18).accepted());
     EXPECT_EQ(s.cargo[2], (CargoItem{0, 0}));
     EXPECT_EQ(s.cargoInHold, 0);
-    EXPECT_EQ(s.galaxies[1].demandQuantity[2], 0);
-    EXPECT_FALSE(buysGood(goodsHere(s), 2));
-    EXPECT_EQ(sell(goodsHere(s), 2, 1).refusal, TradeRefusal::overMaximum);
 }
 
-TEST(Sale, RefusalsChangeNothing) {
+TEST(Sale, RefusalsChangeNothingAndTheCashMayReachItsLimit) {
     struct Case {
         const char* what;
         std::int32_t cash;
         std::int64_t units;
         TradeRefusal refusal;
     };
-    const std::int32_t top = std::numeric_limits<std::int32_t>::max();
     const Case cases[] = {
         {"zero units", 500, 0, TradeRefusal::tooFew},
         {"negative units", 500, -3, TradeRefusal::tooFew},
         {"more than carried", 500, 31, TradeRefusal::overMaximum},
-        {"cash past the 32-bit limit", top - 299, 1, TradeRefusal::cashLimit},
+        {"cash past the 32-bit limit", kTop - 299, 1, TradeRefusal::cashLimit},
+        {"cash right up to the limit", kTop - 300, 1, TradeRefusal::none},
     };
     for (const Case& c : cases) {
-        GameState s = tradingWorld(c.cash);
-        s.cargo[3] = {30, 10};
-        s.cargoInHold = 30;
+        GameState s = tradingWorld(c.cash, 3, {30, 10});
         const GameState before = s;
         EXPECT_EQ(sell(goodsHere(s), 3, c.units).refusal, c.refusal) << c.what;
-        EXPECT_TRUE(s == before) << c.what;
+        if (c.refusal == TradeRefusal::none)
+            EXPECT_EQ(s.cash, kTop);
+        else
+            EXPECT_TRUE(s == before) << c.what;
     }
-    GameState s = tradingWorld(top - 300);
-    s.cargo[3] = {30, 10};
-    s.cargoInHold = 30;
-    ASSERT_TRUE(sell(goodsHere(s), 3, 1).accepted()); // right up to the limit is fine
-    EXPECT_EQ(s.cash, top);
 }
 
-TEST(BlackMarket, TradesItsOwnGoodsInTheHoldItSharesWithTheTradingPost) {
+TEST(BlackMarket, TradesItsOwnListsInTheHoldItSharesWithTheTradingPost) {
     GameState s = tradingWorld(1000);
-    const Market black = blackHere(s);
+    const Market black = marketHere(s, test::shippedCatalogue(), MarketKind::blackMarket);
     EXPECT_EQ(purchaseMaximum(black, 2), 1); // $1000 at 700
     ASSERT_TRUE(buy(black, 1, 20).accepted());
     EXPECT_EQ(s.cash, 200);
     EXPECT_EQ(s.blackCargo[3], (CargoItem{20, 40}));
-    EXPECT_EQ(s.galaxies[1].blackSupplyQuantity[1], 0);
-    EXPECT_EQ(s.cargo[7], CargoItem{}); // the regular goods are untouched
-    EXPECT_EQ(s.galaxies[1].supplyQuantity[1], 50);
+    EXPECT_EQ(s.cargo[7], CargoItem{}); // the regular good of the same number is untouched
     EXPECT_EQ(purchaseMaximum(goodsHere(s), 1), 6); // $200 at 30, 80 units of room
 
-    // The hold is one: regular goods fill what black goods left.
+    // The hold is one: black goods count against regular purchases and the other way round.
     s.cash = 100'000;
     s.galaxies[1].supplyQuantity[1] = 500;
     ASSERT_TRUE(buy(goodsHere(s), 1, 80).accepted());
     s.galaxies[1].blackSupplyQuantity[1] = 10;
     EXPECT_EQ(buy(black, 1, 1).refusal, TradeRefusal::overMaximum);
 
-    // A black good nobody here buys cannot be sold; a demanded one can.
+    // Only what this Black Market demands can be sold, from its own demand.
     s.blackCargo[1] = {4, 1000};
     s.cargoInHold = 104;
     EXPECT_FALSE(buysGood(black, 3));
     ASSERT_TRUE(sell(black, 1, 4).accepted());
-    EXPECT_EQ(s.blackCargo[1], (CargoItem{0, 0}));
     EXPECT_EQ(s.galaxies[1].blackDemandQuantity[1], 6);
     EXPECT_EQ(s.galaxies[1].demandQuantity[1], 100);
 }
