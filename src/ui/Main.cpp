@@ -530,7 +530,6 @@ void Main::rebuildMap() {
     for (int cell = 1; cell <= kCells; ++cell) {
         const auto i = static_cast<std::size_t>(cell - 1);
         const int g = state_.cellGalaxy[cell];
-        mapOutline_[i]->hide();
         if (g >= 1 && g <= kGalaxies) {
             mapImage_[i]->setPixmap(galaxyPicture(g));
             mapImage_[i]->show();
@@ -543,12 +542,7 @@ void Main::rebuildMap() {
             mapImageLabel_[i]->hide();
         }
     }
-    if (state_.inProgress()) {
-        Outline* box =
-            mapOutline_[static_cast<std::size_t>(state_.galaxies[state_.currentGalaxy].cell() - 1)];
-        box->setBorderColour(kRed);
-        box->show();
-    }
+    showUsualOutlines();
 }
 
 void Main::showUsualOutlines() {

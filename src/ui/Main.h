@@ -71,8 +71,8 @@ class Main : public QMainWindow {
     // fuel or ship); does nothing while no destination is picked.
     void routeRefresh();
 
-    // Redraws the map from the state: pictures and names from cellGalaxy, every box hidden
-    // but the red box of the current galaxy.
+    // Redraws the map from the state: pictures and names from cellGalaxy, then the usual
+    // boxes (red on the current galaxy, white on a picked destination).
     void rebuildMap();
 
     // Plays a wave file of the Sounds folder if the sound is on; a sound still playing
