@@ -46,7 +46,6 @@ std::string Decimal::text() const {
     return out;
 }
 
-double Decimal::toDouble() const { return static_cast<double>(units_) / static_cast<double>(pow10(scale_)); }
 
 std::int64_t Decimal::unitsAt(int scale) const { return units_ * pow10(scale - scale_); }
 

@@ -22,7 +22,6 @@ public:
 
     // The shortest decimal text: no trailing zeros, no point for a whole number.
     std::string text() const;
-    double toDouble() const;
 
     Decimal operator+(const Decimal& other) const;
     int compare(const Decimal& other) const;
