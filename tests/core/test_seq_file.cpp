@@ -1,12 +1,7 @@
-#include "storage/file_io.h"
 #include "storage/seq_file.h"
 #include "support.h"
 
 #include <gtest/gtest.h>
-
-#include <csignal>
-#include <sys/resource.h>
-#include <sys/wait.h>
 
 namespace zt {
 namespace {
@@ -59,51 +54,6 @@ TEST(SeqFile, ReportsWhereAndWhyAFileIsDamaged) {
     EXPECT_THROW(wide.int32(), SeqFileError);
     SeqReader unquoted("abc\r\n\"open\r\n");
     EXPECT_THROW(unquoted.text(), SeqFileError);
-}
-
-TEST(AtomicWrite, ReplacesTheWholeFileAndLeavesNoTemporaryFiles) {
-    const test::TempDir dir;
-    ASSERT_TRUE(writeFileAtomically(dir / "game.zht", "first\r\n"));
-    ASSERT_TRUE(writeFileAtomically(dir / "game.zht", "second\r\n"));
-    EXPECT_EQ(readWholeFile(dir / "game.zht"), "second\r\n");
-    EXPECT_EQ(dir.entries(), 1);
-    EXPECT_EQ(readWholeFile(dir / "missing"), std::nullopt);
-}
-
-TEST(AtomicWrite, FailuresKeepTheOldFileWhole) {
-    const test::TempDir dir;
-    const std::string path = dir / "game.zht";
-    ASSERT_TRUE(writeFileAtomically(path, "old"));
-    EXPECT_FALSE(writeFileAtomically("/nonexistent-folder/game.zht", "x"));
-
-    // A file size limit makes every write past 8 bytes fail, as a full disk does.
-    ::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 8;
-    ::setrlimit(RLIMIT_FSIZE, &small);
-    const bool written = writeFileAtomically(path, "a much longer new content");
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    EXPECT_FALSE(written);
-
-    // A read-only folder; the write runs in a child without root's right to write into it.
-    std::filesystem::permissions(
-        dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
-                        std::filesystem::perms::others_read | std::filesystem::perms::others_exec);
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(2);
-        ::_exit(writeFileAtomically(path, "new") ? 1 : 0);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "the write into a read-only folder was reported done";
-
-    EXPECT_EQ(readWholeFile(path), "old");
-    EXPECT_EQ(dir.entries(), 1);
 }
 
 } // namespace
