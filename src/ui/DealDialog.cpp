@@ -56,7 +56,7 @@ DealDialog::DealDialog(Main& main, MarketKind kind, const Texts& texts, QWidget*
     auto* layout = new QGridLayout(this);
     layout->addWidget(title_, 0, 0, 1, 2);
     layout->addWidget(division, 1, 0, 1, 2);
-    layout->addWidget(decorativePicture(main.programFolder(), picture, this), 2, 0);
+    layout->addWidget(decorativePicture(main.dataFolder(), picture, this), 2, 0);
     layout->addLayout(grid, 2, 1);
     layout->addWidget(hint, 3, 0, 1, 2);
     layout->addLayout(buttons, 4, 0, 1, 2);

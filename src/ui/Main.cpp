@@ -31,6 +31,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -40,6 +41,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <filesystem>
 #include <functional>
 
 namespace zt {
@@ -188,15 +190,17 @@ class Main::FlightCalls final : public FlightHost {
     Main& main_;
 };
 
-Main::Main(const QString& programFolder, RandomSource& rng, QWidget* parent)
-    : QMainWindow(parent), programFolder_(programFolder), rng_(rng) {
+Main::Main(const GameFolders& folders, RandomSource& rng, QWidget* parent)
+    : QMainWindow(parent), folders_(folders),
+      dataFolder_(QFile::decodeName(folders.dataFolder.c_str())),
+      savedGamesFolder_(QFile::decodeName(folders.savesFolder.c_str())), rng_(rng) {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral("Zenthari Trader"));
     applySpaceLook(this);
 
-    const QDir folder(programFolder_);
-    highScores_ = readHighScores(folder.filePath(kHighScoresFileName).toStdString());
-    catalogue_ = loadCatalogue(folder.filePath(kStringsFileName).toStdString());
+    const QDir folder(dataFolder_);
+    highScores_ = readHighScores(folders_.highScoresToRead());
+    catalogue_ = loadCatalogue(QFile::encodeName(folder.filePath(kStringsFileName)).toStdString());
 
     auto* central = new QWidget(this);
     auto* columns = new QHBoxLayout(central);
@@ -522,7 +526,7 @@ void Main::clearRouteFigures() {
 const QPixmap& Main::galaxyPicture(int galaxy) {
     QPixmap& picture = pictures_[static_cast<std::size_t>(galaxy - 1)];
     if (picture.isNull())
-        picture.load(QDir(programFolder_).filePath(QStringLiteral("Graphics/%1.jpg").arg(galaxy)));
+        picture.load(QDir(dataFolder_).filePath(QStringLiteral("Graphics/%1.jpg").arg(galaxy)));
     return picture;
 }
 
@@ -647,11 +651,12 @@ void Main::endOfGame() {
     form.exec();
     if (row) {
         enterHighScore(list, *row, form.playerName().toStdString(), worth);
-        const QString path = QDir(programFolder_).filePath(kHighScoresFileName);
-        if (!writeHighScores(path.toStdString(), highScores_))
+        const std::string& path = folders_.highScoresFile;
+        const bool folderReady = makeFolder(std::filesystem::path(path).parent_path().string());
+        if (!folderReady || !writeHighScores(path, highScores_))
             showMessage(this, QStringLiteral("The high score list could not be saved to %1. The "
                                              "list saved before is kept.")
-                                  .arg(QDir::toNativeSeparators(path)));
+                                  .arg(QFile::decodeName(path.c_str())));
         if (highScoresForm_) highScoresForm_->showScores(highScores_);
     }
     if (form.choice() == EndForm::Choice::Exit) {
@@ -723,7 +728,7 @@ void Main::sdChartButton_Click() {
 
 void Main::saveGame() {
     if (!state_.inProgress()) return;
-    const QString file = chooseGameFile(this, programFolder_, GameFileDialogKind::Save);
+    const QString file = chooseSavedGame(GameFileDialogKind::Save);
     if (file.isEmpty()) return;
     if (saveGameFile(state_, QFile::encodeName(file).toStdString())) return;
     beep();
@@ -731,7 +736,7 @@ void Main::saveGame() {
 }
 
 bool Main::loadGame() {
-    const QString file = chooseGameFile(this, programFolder_, GameFileDialogKind::Open);
+    const QString file = chooseSavedGame(GameFileDialogKind::Open);
     if (file.isEmpty()) return false;
     // The file is read and checked whole before it replaces the game in play.
     if (!loadGameFile(state_, catalogue_, QFile::encodeName(file).toStdString()).loaded) {
@@ -751,10 +756,20 @@ bool Main::loadGame() {
     return true;
 }
 
+QString Main::chooseSavedGame(GameFileDialogKind kind) {
+    // The game's own saves folder is made when first needed; one the player chose is not.
+    if (QFile::encodeName(savedGamesFolder_).toStdString() == folders_.savesFolder)
+        makeFolder(folders_.savesFolder);
+    const QString file = chooseGameFile(this, savedGamesFolder_, kind);
+    if (const QFileInfo chosen(file); !file.isEmpty() && chosen.absoluteDir().exists())
+        savedGamesFolder_ = chosen.absolutePath();
+    return file;
+}
+
 StartupForm& Main::startupForm() {
     if (!startupForm_) {
         startupForm_ = new StartupForm(
-            QDir(programFolder_).filePath(QStringLiteral("Graphics/startup.jpg")), this);
+            QDir(dataFolder_).filePath(QStringLiteral("Graphics/startup.jpg")), this);
         connect(startupForm_, &StartupForm::startNewGameChosen, this, [this] {
             startupForm_->hide();
             startNewGame();
@@ -778,8 +793,8 @@ void Main::showInstructions() {
 
 void Main::showAbout() {
     if (!aboutForm_)
-        aboutForm_ = new AboutForm(
-            QDir(programFolder_).filePath(QStringLiteral("Graphics/about.jpg")), this);
+        aboutForm_ =
+            new AboutForm(QDir(dataFolder_).filePath(QStringLiteral("Graphics/about.jpg")), this);
     aboutForm_->exec();
 }
 

@@ -2,6 +2,7 @@
 #include "core/catalogue.h"
 #include "core/game_state.h"
 #include "core/random.h"
+#include "storage/game_folders.h"
 #include "storage/high_scores.h"
 
 #include <QMainWindow>
@@ -16,6 +17,7 @@ class QTimer;
 
 namespace zt {
 
+enum class GameFileDialogKind;
 class AboutForm;
 class EndForm;
 class HighScoresForm;
@@ -51,15 +53,17 @@ class Main : public QMainWindow {
     static constexpr int kCommandCount = static_cast<int>(Command::NormalGoodsPrices) + 1;
 
     // Opens the window as the game starts: reads "Winners.txt" and the strings table from
-    // `programFolder` (throws CatalogueError when the table cannot be used). Every draw of the
-    // game comes from `rng`, which the caller has seeded.
-    Main(const QString& programFolder, RandomSource& rng, QWidget* parent = nullptr);
+    // where `folders` say (throws CatalogueError when the table cannot be used). Every draw of
+    // the game comes from `rng`, which the caller has seeded.
+    Main(const GameFolders& folders, RandomSource& rng, QWidget* parent = nullptr);
     ~Main() override;
 
     GameState& state() { return state_; }
     const Catalogue& catalogue() const { return catalogue_; }
     RandomSource& rng() { return rng_; }
-    QString programFolder() const { return programFolder_; }
+    // The folder of the strings table, Graphics/ and Sounds/.
+    QString dataFolder() const { return dataFolder_; }
+    const GameFolders& folders() const { return folders_; }
     const HighScores& highScores() const { return highScores_; }
 
     // Rewrites every status label from the state: location with its supplies and demands,
@@ -158,7 +162,12 @@ class Main : public QMainWindow {
     HighScoresForm& highScoresForm();
     StartupForm& startupForm();
 
-    QString programFolder_;
+    // Asks for a saved game's file, starting where the last one was chosen in this run.
+    QString chooseSavedGame(GameFileDialogKind kind);
+
+    GameFolders folders_;
+    QString dataFolder_;
+    QString savedGamesFolder_; // where the file dialog opens next
     RandomSource& rng_;
     ClockRandom decorations_; // draws of the end window's colour cycling
     Catalogue catalogue_;

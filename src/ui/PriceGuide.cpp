@@ -11,7 +11,7 @@
 namespace zt {
 
 PriceGuide::PriceGuide(const Texts& texts, std::span<const Item> items, int columns,
-                       const QString& programFolder, QWidget* parent)
+                       const QString& dataFolder, QWidget* parent)
     : QDialog(parent) {
     setUpWindow(this, texts.objectName, texts.windowCaption);
 
@@ -41,7 +41,7 @@ PriceGuide::PriceGuide(const Texts& texts, std::span<const Item> items, int colu
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* body = new QHBoxLayout;
-    body->addWidget(decorativePicture(programFolder, texts.picture, this), 0, Qt::AlignTop);
+    body->addWidget(decorativePicture(dataFolder, texts.picture, this), 0, Qt::AlignTop);
     body->addLayout(table);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);

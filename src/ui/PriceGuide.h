@@ -27,7 +27,7 @@ class PriceGuide : public QDialog {
   protected:
     // Lays `items` out top to bottom in `columns` columns of equal length.
     PriceGuide(const Texts& texts, std::span<const Item> items, int columns,
-               const QString& programFolder, QWidget* parent);
+               const QString& dataFolder, QWidget* parent);
 };
 
 } // namespace zt

@@ -21,7 +21,7 @@ constexpr PriceGuide::Item kItems[] = {
 BlackNormalGoodsPrices::BlackNormalGoodsPrices(Main& main)
     : PriceGuide({"blackNormalGoodsPrices", "Black Market Goods Prices", "Command1", "OK",
                   "blackmarket.jpg"},
-                 kItems, 1, main.programFolder(), &main) {}
+                 kItems, 1, main.dataFolder(), &main) {}
 
 void BlackNormalGoodsPrices::open(Main& main) {
     windowOnce<BlackNormalGoodsPrices>(main, "blackNormalGoodsPrices").exec();

@@ -34,7 +34,7 @@ EventForm::EventForm(Main& main, const char* objectName, const char* title, cons
     setWindowTitle(QString::fromUtf8(title));
     applySpaceLook(this);
 
-    const QPixmap image(QDir(main.programFolder())
+    const QPixmap image(QDir(main.dataFolder())
                             .filePath(QStringLiteral("Graphics/") + QString::fromLatin1(picture)));
     auto* row = new QHBoxLayout(this);
     row->setSpacing(16);

@@ -66,10 +66,9 @@ QRadioButton* optionButton(const char* name, const char* caption, QWidget* paren
     return option;
 }
 
-QLabel* decorativePicture(const QString& programFolder, const char* fileName, QWidget* parent) {
+QLabel* decorativePicture(const QString& dataFolder, const char* fileName, QWidget* parent) {
     QLabel* picture = captionLabel("Image1", "", parent);
-    picture->setPixmap(
-        QPixmap(QDir(programFolder).filePath(QStringLiteral("Graphics/") + fileName)));
+    picture->setPixmap(QPixmap(QDir(dataFolder).filePath(QStringLiteral("Graphics/") + fileName)));
     picture->setAlignment(Qt::AlignCenter);
     return picture;
 }

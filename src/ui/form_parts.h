@@ -65,7 +65,7 @@ void setUpWindow(QDialog* window, const char* name, const char* caption);
 QRadioButton* optionButton(const char* name, const char* caption, QWidget* parent);
 
 // The decorative picture `Image1` of a window, from the Graphics folder beside the program.
-QLabel* decorativePicture(const QString& programFolder, const char* fileName, QWidget* parent);
+QLabel* decorativePicture(const QString& dataFolder, const char* fileName, QWidget* parent);
 
 // The fixed-pitch font of the trading lists, so that their padded columns line up.
 QFont listFont();

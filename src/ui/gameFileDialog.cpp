@@ -4,6 +4,7 @@
 #include "ui/look.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace zt {
 
@@ -12,9 +13,19 @@ GameFileChooser& testChooser() {
     static GameFileChooser chooser;
     return chooser;
 }
-} // namespace
 
-QString chooseGameFile(QWidget* parent, const QString& folder, GameFileDialogKind kind) {
+// The name as typed, with ".zht" added when it has no extension (the dots that start a
+// hidden file's name do not make one).
+QString withSavedGameExtension(const QString& file) {
+    const QString name = QFileInfo(file).fileName();
+    qsizetype start = 0;
+    while (start < name.size() && name[start] == QLatin1Char('.'))
+        ++start;
+    if (start == name.size() || name.indexOf(QLatin1Char('.'), start) >= 0) return file;
+    return file + QStringLiteral(".zht");
+}
+
+QString askInDialog(QWidget* parent, const QString& folder, GameFileDialogKind kind) {
     if (testChooser()) return testChooser()(kind, folder);
     QFileDialog dialog(parent, QString(), folder);
     dialog.setObjectName(QStringLiteral("Dialog"));
@@ -35,6 +46,13 @@ QString chooseGameFile(QWidget* parent, const QString& folder, GameFileDialogKin
     dialog.resize(760, 480);
     if (dialog.exec() != QDialog::Accepted) return {};
     return dialog.selectedFiles().value(0);
+}
+
+} // namespace
+
+QString chooseGameFile(QWidget* parent, const QString& folder, GameFileDialogKind kind) {
+    const QString file = askInDialog(parent, folder, kind);
+    return kind == GameFileDialogKind::Save ? withSavedGameExtension(file) : file;
 }
 
 void setGameFileChooserForTests(GameFileChooser chooser) {

@@ -54,4 +54,14 @@ QColor textColour(const QLabel* label) {
     return label->palette().color(QPalette::WindowText);
 }
 
+QIcon gameIcon() {
+    // The pictures are built into the program, so the build tree and every install show the
+    // same icon; the desktop's menu takes it from the icon theme by the application id.
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/" ZT_APP_ID ".png").arg(size),
+                     QSize(size, size));
+    return icon;
+}
+
 } // namespace zt

@@ -1,5 +1,6 @@
 #pragma once
 #include <QColor>
+#include <QIcon>
 #include <QString>
 
 class QLabel;
@@ -23,5 +24,8 @@ void setTextColour(QLabel* label, const QColor& colour);
 
 // The colour a label's text is drawn in.
 QColor textColour(const QLabel* label);
+
+// The game's own icon, in every size the desktop asks for; every window wears it.
+QIcon gameIcon();
 
 } // namespace zt

@@ -36,7 +36,7 @@ constexpr PriceGuide::Item kItems[] = {
 NormalGoodsPricesForm::NormalGoodsPricesForm(Main& main)
     : PriceGuide(
           {"normalGoodsPricesForm", "Normal Goods Prices", "doneButton", "&Done", "trade.jpg"},
-          kItems, 2, main.programFolder(), &main) {}
+          kItems, 2, main.dataFolder(), &main) {}
 
 void NormalGoodsPricesForm::open(Main& main) {
     windowOnce<NormalGoodsPricesForm>(main, "normalGoodsPricesForm").exec();

@@ -100,7 +100,7 @@ TradeForm::TradeForm(Main& main, MarketKind kind) : QDialog(&main), main_(main),
     foot->addLayout(buttons);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(
-        decorativePicture(main.programFolder(), post ? "trade.jpg" : "blackmarket.jpg", this));
+        decorativePicture(main.dataFolder(), post ? "trade.jpg" : "blackmarket.jpg", this));
     bottom->addLayout(foot, 1);
 
     auto* layout = new QVBoxLayout(this);

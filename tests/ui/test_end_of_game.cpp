@@ -117,7 +117,7 @@ void EndOfGameTest::aListThatCannotBeSavedIsReported() {
     // A folder where the file should be: it can be neither read nor replaced.
     QDir(game.folder.path()).remove("Winners.txt");
     QDir(game.folder.path()).mkdir("Winners.txt");
-    Main m(game.folder.path(), game.rng);
+    Main m(game.folder.folders(), game.rng);
     QCOMPARE(m.highScores(), HighScores{}); // unreadable: empty lists
     lastFlightReady(m, 20);                 // just the toll
     answerModal("exitButton");

@@ -41,6 +41,7 @@ class SavedGamesTest : public QObject {
     void onlyAGoodFileReplacesTheGameInPlay();
     void aCancelledOrFailedSaveWritesNothing();
     void theRealFileDialogIsAnsweredByName();
+    void theDialogsStartInTheSavesFolderThenInTheLastOneUsed();
 };
 
 void SavedGamesTest::onlyAGoodFileReplacesTheGameInPlay() {
@@ -52,7 +53,7 @@ void SavedGamesTest::onlyAGoodFileReplacesTheGameInPlay() {
     ChosenFiles chosen;
     chosen.queue(file);
     trigger(&m, "saveGameMenu");
-    QCOMPARE(chosen.folders, QStringList{m.programFolder()});
+    QCOMPARE(chosen.folders, QStringList{m.dataFolder()});
     QVERIFY(chosen.kinds.back() == GameFileDialogKind::Save);
     const QString damaged = game.folder.filePath("damaged.zht");
     std::string text = savedGameText(saved);
@@ -116,18 +117,18 @@ void SavedGamesTest::theRealFileDialogIsAnsweredByName() {
     TestGame game;
     Main& m = *game.main;
     playSomeFlights(m);
-    const QString file = game.folder.filePath("typed name"); // no extension is added
+    const QString typed = game.folder.filePath("typed name"), file = typed + ".zht";
     const auto answerWith = [&](const QString& name) {
         whenModalShown([&m, name](QWidget* modal) {
             auto* dialog = qobject_cast<QFileDialog*>(modal);
             QCOMPARE(dialog->nameFilters(), QStringList{"Zenthari Trader Files (*.zht)"});
-            QCOMPARE(dialog->directory().absolutePath(), QDir(m.programFolder()).absolutePath());
+            QCOMPARE(dialog->directory().absolutePath(), QDir(m.dataFolder()).absolutePath());
             auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit");
             edit->setText(name); // whole, so no completion list pops up over it
             QTest::keyClick(edit, Qt::Key_Return);
         });
     };
-    answerWith(file);
+    answerWith(typed);
     trigger(&m, "saveGameMenu");
     m.state().cash = 777;
     answerWith(file); // saving over the same file asks nothing more
@@ -139,6 +140,36 @@ void SavedGamesTest::theRealFileDialogIsAnsweredByName() {
     QVERIFY(m.loadGame());
     QCOMPARE(labelText(&m, "cashLabel"), QStringLiteral("$777"));
     QVERIFY(game.recorder.messages.isEmpty());
+}
+
+void SavedGamesTest::theDialogsStartInTheSavesFolderThenInTheLastOneUsed() {
+    ProgramFolder installed, home;
+    GameFolders folders = installed.folders();
+    folders.installed = true;
+    folders.savesFolder = home.filePath("data/zenthari-trader/saves").toStdString();
+    TestRandom rng(1);
+    MessageRecorder recorder;
+    Main m(folders, rng);
+    startKnownGame(m);
+    const QStringList programFiles = QDir(installed.path()).entryList(QDir::Files);
+    const QString saves = QString::fromStdString(folders.savesFolder);
+    const QString elsewhere = home.filePath("elsewhere");
+    QVERIFY(QDir().mkpath(elsewhere));
+    ChosenFiles chosen;
+    chosen.queue(saves + "/first");               // made when first needed; ".zht" added
+    chosen.queue(elsewhere + "/.backup");         // a hidden name has no extension yet
+    chosen.queue(home.filePath("missing/x.zht")); // a folder that is not there is not kept
+    chosen.queue(elsewhere + "/v2.save");         // an extension is kept
+    for (int save = 0; save < 4; ++save)
+        trigger(&m, "saveGameMenu");
+    chosen.queue(QString());
+    trigger(&m, "openGameMenu");
+    QCOMPARE(chosen.folders, (QStringList{saves, saves, elsewhere, elsewhere, elsewhere}));
+    QCOMPARE(QDir(saves).entryList(QDir::Files), QStringList{"first.zht"});
+    QCOMPARE(QDir(elsewhere).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{".backup.zht", "v2.save"}));
+    QCOMPARE(recorder.messages, QStringList{QString::fromLatin1(kCannotWriteMessage)});
+    QCOMPARE(QDir(installed.path()).entryList(QDir::Files), programFiles);
 }
 
 QTEST_MAIN(SavedGamesTest)

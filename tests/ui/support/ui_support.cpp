@@ -55,7 +55,7 @@ void MessageRecorder::message(QWidget*, const QString& text) {
 }
 
 TestGame::TestGame(std::uint32_t seed) : rng(seed) {
-    main = std::make_unique<Main>(folder.path(), rng);
+    main = std::make_unique<Main>(folder.folders(), rng);
     main->show();
 }
 

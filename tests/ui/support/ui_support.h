@@ -24,6 +24,8 @@ class ProgramFolder {
   public:
     ProgramFolder();
     QString path() const { return dir_.path(); }
+    // The game's files, all beside the program in this folder.
+    GameFolders folders() const { return GameFolders::besideProgram(dir_.path().toStdString()); }
     QString filePath(const QString& name) const { return dir_.filePath(name); }
 
   private:
