@@ -1,0 +1,59 @@
+// The installed game, driven through its windows over the data of an install: it reads the
+// high scores that came with it, and a saved game and a new high score go to the player's
+// data folder. check_install.sh runs it with the installed program's folder in
+// ZT_INSTALLED_PROGRAM_FOLDER and a made-up XDG_DATA_HOME, and checks the install is as it was.
+#include "storage/file_io.h"
+#include "ui/support/command_windows.h"
+#include "ui/support/game_files.h"
+
+#include <QDir>
+#include <QTest>
+
+using namespace zt;
+using namespace zt::test;
+
+class InstalledGameCheck : public QObject {
+    Q_OBJECT
+  private slots:
+    void aSaveAndAHighScoreGoToThePlayersDataFolder();
+};
+
+void InstalledGameCheck::aSaveAndAHighScoreGoToThePlayersDataFolder() {
+    const QString program = qEnvironmentVariable("ZT_INSTALLED_PROGRAM_FOLDER");
+    QVERIFY2(!program.isEmpty(), "ZT_INSTALLED_PROGRAM_FOLDER is not set");
+    const GameFolders folders = decideGameFolders(program.toStdString(), kInstalledDataFromProgram,
+                                                  UserEnvironment::ofThisProcess());
+    QVERIFY(folders.installed);
+    const std::string mine =
+        qEnvironmentVariable("XDG_DATA_HOME").toStdString() + "/zenthari-trader";
+    QCOMPARE(folders.highScoresFile, mine + "/Winners.txt");
+
+    TestRandom rng(1);
+    MessageRecorder recorder;
+    Main m(folders, rng);
+    m.show();
+    QCOMPARE(m.highScores(), readHighScores(folders.shippedHighScores));
+    startKnownGame(m);
+
+    ChosenFiles chosen;
+    chosen.queue(QString::fromStdString(folders.savesFolder) + "/voyage");
+    trigger(&m, "saveGameMenu");
+    QVERIFY(QFile::exists(QString::fromStdString(mine + "/saves/voyage.zht")));
+
+    // The time has run out: the next GO ends the game with the best short score.
+    m.state().cash = 1000000;
+    m.state().earthTime = *EarthTime::fromText("2401");
+    click(&m, "mapImage_8");
+    whenModalShown([](QWidget* end) {
+        typeInto(end, "nameBox", "Installed");
+        click(end, "exitButton");
+    });
+    click(&m, "goButton");
+    QCOMPARE(recorder.messages, QStringList());
+    const HighScores written = readHighScores(folders.highScoresFile);
+    QCOMPARE(written[3].names[1], std::string("Installed"));
+    QCOMPARE(written[3].scores[1], 1000000);
+}
+
+QTEST_MAIN(InstalledGameCheck)
+#include "installed_game_check.moc"
