@@ -2,15 +2,18 @@
 # One entry for players and developers on Debian 12:
 #   tools/dev.sh play   install what is missing, build, start the game
 #   tools/dev.sh test   install what is missing, build, run every test
+#   tools/dev.sh package   install what is missing, build the Debian package into
+#                          build/package/ and check it with lintian
 # Extra arguments after "test" go to ctest (for example: -R Market).
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 
-# Debian packages the build and the tests need.
+# Debian packages the build and the tests need (the install test validates the desktop
+# entry and the metainfo).
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-multimedia-dev
-          libgtest-dev libgmock-dev libbenchmark-dev)
+          libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils appstream)
 
 install_missing() {
     local missing=()
@@ -41,8 +44,26 @@ case "${1:-}" in
         build
         ctest --preset default "$@"
         ;;
+    package)
+        packages=(build-essential debhelper cmake ninja-build qt6-base-dev qt6-multimedia-dev
+                  lintian)
+        install_missing
+        # Built from a copy of the tree, so the source stays clean and everything the build
+        # leaves (the .deb, .buildinfo and .changes beside the copy) is under build/package/.
+        out=$root/build/package
+        rm -rf "$out"
+        mkdir -p "$out/zenthari-trader"
+        tar -C "$root" --exclude=./build --exclude=./.git --exclude=./.cache -cf - . |
+            tar -C "$out/zenthari-trader" -xf -
+        (cd "$out/zenthari-trader" &&
+            DEB_BUILD_OPTIONS="parallel=$(nproc) ${DEB_BUILD_OPTIONS:-}" dpkg-buildpackage -us -uc -b)
+        rm -rf "$out/zenthari-trader"
+        deb=("$out"/zenthari-trader_*.deb)
+        echo "Built ${deb[0]}"
+        lintian --fail-on error "${deb[0]}"
+        ;;
     *)
-        echo "usage: tools/dev.sh play|test [ctest arguments]" >&2
+        echo "usage: tools/dev.sh play|test|package [ctest arguments]" >&2
         exit 2
         ;;
 esac

@@ -1,4 +1,5 @@
 // The greeting at program start, the game-length window, the instructions and the about window.
+#include "ui/look.h"
 #include "ui/support/ui_support.h"
 
 #include <QAbstractButton>
@@ -44,6 +45,10 @@ void StartupFlowTest::theGreetingWaitsBesideTheMainWindow() {
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     QCOMPARE(labelText(g.form, "Label1"), QStringLiteral("Zenthari Trader"));
     QVERIFY(!label(g.form, "Image1")->pixmap().isNull());
+    // The icon every window wears, drawn for each size rather than scaled from one.
+    for (int size : {16, 32, 48, 64, 128, 256})
+        QCOMPARE(gameIcon().pixmap(size).size(), QSize(size, size));
+    QCOMPARE(gameIcon().availableSizes().size(), 6);
 }
 
 void StartupFlowTest::aNewGameKeepsTheLengthChosenAndStartsAfresh() {
