@@ -11,98 +11,78 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void makeFile(const fs::path& path) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path) << "x\n";
+// The decision as one line, with the test's folder written "~" and the game's folder "zt".
+std::string described(const GameFolders& f, const std::string& top) {
+    std::string line = std::string(f.installed ? "installed " : "beside ") + f.dataFolder + " " +
+                       f.highScoresFile + " " + f.highScoresToRead() + " " + f.savesFolder;
+    for (const auto& [from, to] :
+         {std::pair<std::string, std::string>{top, "~"}, {"/zenthari-trader", "/zt"}})
+        for (std::size_t at; (at = line.find(from)) != std::string::npos;)
+            line.replace(at, from.size(), to);
+    return line + "\n";
 }
 
-std::string described(const GameFolders& f) {
-    std::ostringstream out;
-    out << (f.installed ? "installed" : "beside") << " data=" << f.dataFolder
-        << " scores=" << f.highScoresFile << " read=" << f.highScoresToRead()
-        << " saves=" << f.savesFolder << "\n";
-    return out.str();
-}
-
-TEST(GameFolders, ThePlayersFilesStayBesideTheProgramOnlyWhileItsFolderIsWritable) {
+TEST(GameFolders, ThePlayersFilesStayBesideTheProgramOnlyWhileTheGameMayWriteThere) {
     const test::TempDir dir;
     const fs::path& d = dir.path();
-    const auto all = fs::perms::all, readOnly = fs::perms::owner_read | fs::perms::owner_exec |
-                                                fs::perms::others_read | fs::perms::others_exec;
     for (const char* copy : {"beside", "locked", "lockedFile", "prefix/share/zenthari-trader"}) {
-        makeFile(d / copy / "strings.txt");
-        makeFile(d / copy / "Winners.txt");
+        fs::create_directories(d / copy);
+        std::ofstream(d / copy / "strings.txt") << "x";
+        std::ofstream(d / copy / "Winners.txt") << "x";
     }
     fs::create_directories(d / "prefix/games");
     fs::create_directories(d / "neither");
-    makeFile(d / "xdg/zenthari-trader/Winners.txt"); // the player's own, already there
-    for (const char* open : {"beside", "lockedFile", "neither"})
-        fs::permissions(d / open, all);
-    fs::permissions(d / "beside/Winners.txt", fs::perms::owner_read | fs::perms::owner_write |
-                                                  fs::perms::others_read | fs::perms::others_write);
-    fs::permissions(d / "locked", readOnly);
+    fs::create_directories(d / "xdg/zenthari-trader");
+    std::ofstream(d / "xdg/zenthari-trader/Winners.txt") << "the player's own";
+    for (const char* open : {"beside", "beside/Winners.txt", "lockedFile", "neither"})
+        fs::permissions(d / open, fs::perms::all);
+    fs::permissions(d / "locked", fs::perms::owner_read | fs::perms::owner_exec |
+                                      fs::perms::others_read | fs::perms::others_exec);
     fs::permissions(d / "lockedFile/Winners.txt", fs::perms::owner_read | fs::perms::others_read);
 
-    const std::string D = d.string(), home = D + "/home", mine = home + "/.local/share";
-    const std::string installedData = "../share/zenthari-trader";
+    const std::string D = d.string(), home = D + "/home";
     struct Row {
-        const char* name;
-        std::string program;
+        const char* program;
         UserEnvironment env;
-        std::string expected;
+        const char* expected; // installed?, data, high scores written, read, saves
     };
     const Row rows[] = {
-        {"beside, writable",
-         D + "/beside",
+        {"/beside",
          {home, D + "/xdg"},
-         "beside data=" + D + "/beside scores=" + D + "/beside/Winners.txt read=" + D +
-             "/beside/Winners.txt saves=" + D + "/beside\n"},
-        {"beside, read-only folder, the player's file there",
-         D + "/locked",
+         "beside ~/beside ~/beside/Winners.txt ~/beside/Winners.txt ~/beside"},
+        {"/locked",
          {home, D + "/xdg"},
-         "beside data=" + D + "/locked scores=" + D + "/xdg/zenthari-trader/Winners.txt read=" + D +
-             "/xdg/zenthari-trader/Winners.txt saves=" + D + "/xdg/zenthari-trader/saves\n"},
-        {"beside, read-only high score file, XDG_DATA_HOME unset",
-         D + "/lockedFile",
+         "beside ~/locked ~/xdg/zt/Winners.txt ~/xdg/zt/Winners.txt ~/xdg/zt/saves"},
+        {"/lockedFile",
          {home, ""},
-         "beside data=" + D + "/lockedFile scores=" + mine + "/zenthari-trader/Winners.txt read=" +
-             D + "/lockedFile/Winners.txt saves=" + mine + "/zenthari-trader/saves\n"},
-        {"installed",
-         D + "/prefix/games",
+         "beside ~/lockedFile ~/home/.local/share/zt/Winners.txt ~/lockedFile/Winners.txt "
+         "~/home/.local/share/zt/saves"},
+        {"/prefix/games",
          {home, D + "/new"},
-         "installed data=" + D + "/prefix/share/zenthari-trader scores=" + D +
-             "/new/zenthari-trader/Winners.txt read=" + D +
-             "/prefix/share/zenthari-trader/Winners.txt saves=" + D +
-             "/new/zenthari-trader/saves\n"},
-        {"installed, relative XDG_DATA_HOME",
-         D + "/prefix/games",
-         {home, "xdg"},
-         "installed data=" + D + "/prefix/share/zenthari-trader scores=" + mine +
-             "/zenthari-trader/Winners.txt read=" + D +
-             "/prefix/share/zenthari-trader/Winners.txt saves=" + mine +
-             "/zenthari-trader/saves\n"},
-        {"installed, no home at all",
-         D + "/prefix/games",
-         {"", ""},
-         "installed data=" + D + "/prefix/share/zenthari-trader scores= read=" + D +
-             "/prefix/share/zenthari-trader/Winners.txt saves=\n"},
-        {"no strings table anywhere",
-         D + "/neither",
+         "installed ~/prefix/share/zt ~/new/zt/Winners.txt ~/prefix/share/zt/Winners.txt "
+         "~/new/zt/saves"},
+        {"/prefix/games",
+         {home, "relative/xdg"},
+         "installed ~/prefix/share/zt ~/home/.local/share/zt/Winners.txt "
+         "~/prefix/share/zt/Winners.txt ~/home/.local/share/zt/saves"},
+        {"/prefix/games", {"", ""}, "installed ~/prefix/share/zt  ~/prefix/share/zt/Winners.txt "},
+        {"/neither",
          {home, ""},
-         "beside data=" + D + "/neither scores=" + D + "/neither/Winners.txt read=" + D +
-             "/neither/Winners.txt saves=" + D + "/neither\n"},
+         "beside ~/neither ~/neither/Winners.txt ~/neither/Winners.txt ~/neither"},
     };
-    const std::string decided = test::asOrdinaryUser([&] {
-        std::string all;
+    // Whether the game may write somewhere is the player's right, not root's.
+    std::istringstream decided(test::asOrdinaryUser([&] {
+        std::string lines;
         for (const Row& row : rows)
-            all += described(decideGameFolders(row.program, installedData, row.env));
-        return all;
-    });
-    std::istringstream lines(decided);
+            lines += described(
+                decideGameFolders(D + row.program, "../share/zenthari-trader", row.env), D);
+        return lines;
+    }));
     for (const Row& row : rows) {
         std::string line;
-        std::getline(lines, line);
-        EXPECT_EQ(line + "\n", row.expected) << row.name;
+        std::getline(decided, line);
+        EXPECT_EQ(line, row.expected)
+            << row.program << " HOME=" << row.env.home << " XDG_DATA_HOME=" << row.env.xdgDataHome;
     }
 }
 
