@@ -63,7 +63,6 @@ class Main : public QMainWindow {
     RandomSource& rng() { return rng_; }
     // The folder of the strings table, Graphics/ and Sounds/.
     QString dataFolder() const { return dataFolder_; }
-    const GameFolders& folders() const { return folders_; }
     const HighScores& highScores() const { return highScores_; }
 
     // Rewrites every status label from the state: location with its supplies and demands,
