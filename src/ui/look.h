@@ -25,7 +25,8 @@ void setTextColour(QLabel* label, const QColor& colour);
 // The colour a label's text is drawn in.
 QColor textColour(const QLabel* label);
 
-// The game's own icon, in every size the desktop asks for; every window wears it.
+// The game's own icon, which every window wears, drawn for each of these sizes.
+inline constexpr int kWindowIconSizes[] = {16, 32, 48, 64};
 QIcon gameIcon();
 
 } // namespace zt

@@ -46,9 +46,9 @@ void StartupFlowTest::theGreetingWaitsBesideTheMainWindow() {
     QCOMPARE(labelText(g.form, "Label1"), QStringLiteral("Zenthari Trader"));
     QVERIFY(!label(g.form, "Image1")->pixmap().isNull());
     // The icon every window wears, drawn for each size rather than scaled from one.
-    for (int size : {16, 32, 48, 64, 128, 256})
+    for (int size : kWindowIconSizes)
         QCOMPARE(gameIcon().pixmap(size).size(), QSize(size, size));
-    QCOMPARE(gameIcon().availableSizes().size(), 6);
+    QCOMPARE(gameIcon().availableSizes().size(), std::size(kWindowIconSizes));
 }
 
 void StartupFlowTest::aNewGameKeepsTheLengthChosenAndStartsAfresh() {
