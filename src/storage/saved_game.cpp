@@ -1,5 +1,6 @@
 #include "storage/saved_game.h"
 
+#include "core/new_game.h"
 #include "market/market.h"
 #include "storage/file_io.h"
 #include "storage/seq_file.h"
@@ -138,6 +139,7 @@ void checkState(const GameState& s, const Catalogue& catalogue) {
     require(OneBased<Galaxy, kGalaxies>::contains(s.currentGalaxy), "no such current galaxy");
     require(OneBased<ShipSpec, kShipTypes>::contains(s.shipType), "no such ship");
     require(s.gameLength >= 1 && s.gameLength <= 3, "no such game length");
+    require(s.endYear == endYearOf(s.gameLength), "the end year does not go with the game length");
     const ShipSpec& ship = currentShip(s, catalogue);
     require(s.fuel >= 0 && s.fuel <= ship.fuelCapacity, "fuel beyond the tank");
     require(s.shields >= 0 && s.shields <= ship.shieldCapacity, "shields beyond the ship's");
@@ -146,10 +148,19 @@ void checkState(const GameState& s, const Catalogue& catalogue) {
         largestHold = std::max<int>(largestHold, spec.cargoCapacity);
     const auto fits = [largestHold](std::int32_t q) { return q >= 0 && q <= largestHold; };
     require(fits(s.cargoInHold), "a hold no ship can carry");
-    for (const CargoItem& item : s.cargo)
+    // The hold counts every unit of both markets; prices paid are never below $0.
+    std::int64_t aboard = 0;
+    for (const CargoItem& item : s.cargo) {
         require(fits(item.quantity), "cargo no ship can carry");
-    for (const CargoItem& item : s.blackCargo)
+        require(item.pricePaid >= 0, "cargo bought at a negative price");
+        aboard += item.quantity;
+    }
+    for (const CargoItem& item : s.blackCargo) {
         require(fits(item.quantity), "black cargo no ship can carry");
+        require(item.pricePaid >= 0, "black cargo bought at a negative price");
+        aboard += item.quantity;
+    }
+    require(aboard == s.cargoInHold, "the hold count differs from the cargo aboard");
     for (int g = 1; g <= kGalaxies; ++g)
         checkGalaxy(s.galaxies[g], g);
     checkMap(s);
