@@ -4,9 +4,9 @@
 #include "market/market.h"
 #include "storage/file_io.h"
 #include "storage/seq_file.h"
+#include "storage/small_file.h"
 
 #include <algorithm>
-#include <filesystem>
 
 namespace zt {
 
@@ -212,15 +212,19 @@ bool saveGameFile(const GameState& state, const std::string& path) {
 LoadOutcome loadGameFile(GameState& state, const Catalogue& catalogue, const std::string& path) {
     // A saved game is some 30 kB; anything else (a folder, a device, a huge file) is not
     // read at all.
-    std::error_code error;
-    const bool regular = std::filesystem::is_regular_file(path, error);
-    const auto size = regular ? std::filesystem::file_size(path, error) : 0;
-    if (!regular || error) return {false, path + " is not a file that can be read"};
-    if (size > kLargestSavedGame) return {false, path + " is far too large for a saved game"};
-    const auto content = readWholeFile(path);
-    if (!content) return {false, path + " cannot be read"};
+    const SmallFile file = readSmallFile(path, kLargestSavedGame);
+    switch (file.status) {
+    case SmallFile::Status::read:
+        break;
+    case SmallFile::Status::tooLarge:
+        return {false, path + " is far too large for a saved game"};
+    case SmallFile::Status::unreadable:
+        return {false, path + " cannot be read"};
+    default:
+        return {false, path + " is not a file that can be read"};
+    }
     try {
-        state = readSavedGame(*content, catalogue);
+        state = readSavedGame(file.content, catalogue);
     } catch (const DamagedSaveError& e) {
         return {false, e.what()};
     }

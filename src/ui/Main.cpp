@@ -195,7 +195,9 @@ Main::Main(const QString& programFolder, RandomSource& rng, QWidget* parent)
     applySpaceLook(this);
 
     const QDir folder(programFolder_);
-    highScores_ = readHighScores(folder.filePath(kHighScoresFileName).toStdString());
+    const HighScoresRead read = readHighScores(folder.filePath(kHighScoresFileName).toStdString());
+    highScores_ = read.scores;
+    highScoresDamaged_ = read.damaged;
     catalogue_ = loadCatalogue(folder.filePath(kStringsFileName).toStdString());
 
     auto* central = new QWidget(this);
@@ -648,7 +650,7 @@ void Main::endOfGame() {
     if (row) {
         enterHighScore(list, *row, form.playerName().toStdString(), worth);
         const QString path = QDir(programFolder_).filePath(kHighScoresFileName);
-        if (!writeHighScores(path.toStdString(), highScores_))
+        if (!keepDamagedHighScoresOnce(path) || !writeHighScores(path.toStdString(), highScores_))
             showMessage(this, QStringLiteral("The high score list could not be saved to %1. The "
                                              "list saved before is kept.")
                                   .arg(QDir::toNativeSeparators(path)));
@@ -768,7 +770,28 @@ StartupForm& Main::startupForm() {
 }
 
 void Main::showStartupForm() {
+    tellOfDamagedHighScores();
     startupForm().show();
+}
+
+// A damaged high score file: the player hears of it once, before the greeting, and the file
+// is kept beside the list before the list first replaces it.
+void Main::tellOfDamagedHighScores() {
+    if (!highScoresDamaged_ || damageTold_) return;
+    damageTold_ = true;
+    const QString path =
+        QDir::toNativeSeparators(QDir(programFolder_).filePath(kHighScoresFileName));
+    showMessage(this, QStringLiteral("The high score file %1 is damaged. The scores that could be "
+                                     "read are kept; the damaged file will be kept as %1%2 when "
+                                     "the list is next saved.")
+                          .arg(path, QLatin1String(kDamagedCopySuffix)));
+}
+
+bool Main::keepDamagedHighScoresOnce(const QString& path) {
+    if (!highScoresDamaged_) return true;
+    if (!keepDamagedHighScores(path.toStdString())) return false;
+    highScoresDamaged_ = false;
+    return true;
 }
 
 void Main::showInstructions() {
