@@ -17,6 +17,7 @@
 #include "ui/irsForm.h"
 #include "ui/look.h"
 #include "ui/map_widgets.h"
+#include "ui/media_files.h"
 #include "ui/messages.h"
 #include "ui/naturalHazardForm.h"
 #include "ui/normalGoodsPricesForm.h"
@@ -524,7 +525,8 @@ void Main::clearRouteFigures() {
 const QPixmap& Main::galaxyPicture(int galaxy) {
     QPixmap& picture = pictures_[static_cast<std::size_t>(galaxy - 1)];
     if (picture.isNull())
-        picture.load(QDir(programFolder_).filePath(QStringLiteral("Graphics/%1.jpg").arg(galaxy)));
+        picture = loadPicture(
+            QDir(programFolder_).filePath(QStringLiteral("Graphics/%1.jpg").arg(galaxy)));
     return picture;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/numbers.h"
 #include "ui/look.h"
+#include "ui/media_files.h"
 
 #include <QDir>
 #include <QFontMetrics>
@@ -69,7 +70,7 @@ QRadioButton* optionButton(const char* name, const char* caption, QWidget* paren
 QLabel* decorativePicture(const QString& programFolder, const char* fileName, QWidget* parent) {
     QLabel* picture = captionLabel("Image1", "", parent);
     picture->setPixmap(
-        QPixmap(QDir(programFolder).filePath(QStringLiteral("Graphics/") + fileName)));
+        loadPicture(QDir(programFolder).filePath(QStringLiteral("Graphics/") + fileName)));
     picture->setAlignment(Qt::AlignCenter);
     return picture;
 }
