@@ -102,7 +102,9 @@ std::string galaxyText(int g) {
 }
 
 // Checks one galaxy's place and market: lists by the market's own rules, no negative
-// quantity, and a selling price of at least $1 since purchases divide the cash by it.
+// quantity, a selling price of at least $1 since purchases divide the cash by it, and at
+// least $1 paid for every good wanted (prices are drawn from $1 up; a sale at less would
+// take the cash).
 void checkGalaxy(const Galaxy& g, int number) {
     const std::string which = galaxyText(number);
     require(g.column >= 1 && g.column <= kColumns && g.row >= 1 && g.row <= kRows,
@@ -114,6 +116,10 @@ void checkGalaxy(const Galaxy& g, int number) {
     for (int k = 1; k <= kBlackSlots; ++k)
         require(g.blackSupplyQuantity[k] >= 0 && g.blackSupplyPrice[k] >= 1,
                 which + " sells black goods at an impossible price or quantity");
+    for (std::int16_t good : g.demands)
+        require(g.demandPrice[good] >= 1, which + " buys at an impossible price");
+    for (std::int16_t good : g.blackDemands)
+        require(g.blackDemandPrice[good] >= 1, which + " buys black goods at an impossible price");
     require(std::ranges::all_of(g.demandQuantity, [](std::int32_t q) { return q >= 0; }) &&
                 std::ranges::all_of(g.blackDemandQuantity, [](std::int32_t q) { return q >= 0; }),
             which + " wants a negative quantity");

@@ -165,6 +165,7 @@ TEST(SavedGameFile, ADamagedFileIsRefusedAndLeavesTheGameAsItWas) {
     };
     const auto first = [&with](const char* text) { return with(1, text); };
     const int wanted = playedGame().galaxies[5].demands[1];
+    const int blackWanted = playedGame().galaxies[5].blackDemands[1];
     const std::tuple<const char*, std::string, const char*> damages[] = {
         {"cut short after the galaxies",
          joined(std::vector<std::string>(good.begin(), good.begin() + kGameLengthLine - 1)),
@@ -192,6 +193,9 @@ TEST(SavedGameFile, ADamagedFileIsRefusedAndLeavesTheGameAsItWas) {
         {"a free good for sale", with(galaxyLine(5, 27), "0"), "galaxy 5 sells at an impossible"},
         {"a free black good", with(galaxyLine(5, 8), "0"), "galaxy 5 sells black goods"},
         {"a negative want", with(galaxyLine(5, 38 + 2 * wanted), "-1"), "galaxy 5 wants a neg"},
+        {"a want paid nothing", with(galaxyLine(5, 39 + 2 * wanted), "0"), "galaxy 5 buys at an"},
+        {"a black want paid less than nothing", with(galaxyLine(5, 8 + 2 * blackWanted), "-3"),
+         "galaxy 5 buys black goods at an"},
         {"a galaxy off the map", with(galaxyLine(6, kRowOffset), "8"), "galaxy 6 lies off the map"},
         {"a galaxy misplaced", with(galaxyLine(6, kColumnOffset), "1"), "galaxy 6 is not where"},
         {"a 17th galaxy on the map", with(cellLine(1), "17"), "a map cell holds galaxy 17"},
