@@ -441,7 +441,13 @@ std::string RandomPlayer::shop() {
 
 std::string RandomPlayer::shipyard() {
     const GameState before = state_;
-    const int ship = chooser_.pick(kShipTypes + 2); // 0 and 8 are no ships
+    int ship = chooser_.pick(kShipTypes + 2); // 0 and 8 are no ships
+    // Now and then a ship too small for the cargo aboard, so that the hold is over-full.
+    if (chooser_.pick(4) == 0)
+        for (int smaller = 1; smaller <= kShipTypes; ++smaller)
+            if (catalogue_.ships[smaller].cargoCapacity < state_.cargoInHold &&
+                canBuyShip(state_, catalogue_, smaller))
+                ship = smaller;
     const std::string command = "ship " + str(ship);
     const ShipAnswer answer = buyShip(state_, catalogue_, ship);
     if (!answer.done()) return refused(before, command);
@@ -451,8 +457,9 @@ std::string RandomPlayer::shipyard() {
                state_.shields == spec.shieldCapacity && state_.cargo == before.cargo &&
                state_.blackCargo == before.blackCargo,
            command + ": the purchase did not add up");
-    return command + ": bought" +
-           (state_.cargoInHold > spec.cargoCapacity ? " (hold over-full)" : "");
+    if (state_.cargoInHold <= spec.cargoCapacity) return command + ": bought";
+    ++counts_.overFullMoves;
+    return command + ": bought (hold over-full)";
 }
 
 std::string RandomPlayer::flight() {
@@ -511,8 +518,11 @@ std::string RandomPlayer::reload() {
     return "save and load";
 }
 
-// Every state the game reaches saves, loads and saves again to the same bytes.
-void RandomPlayer::checkRoundTrip() const {
+// Every state the game reaches saves, loads and saves again to the same bytes (a state
+// met again was proven already).
+void RandomPlayer::checkRoundTrip() {
+    if (state_ == roundTripped_) return;
+    roundTripped_ = state_;
     const std::string text = savedGameText(state_);
     try {
         expect(savedGameText(readSavedGame(text, catalogue_)) == text,

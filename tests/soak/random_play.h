@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <random>
 #include <stdexcept>
 #include <string>
 
@@ -21,6 +22,18 @@ class Chooser {
   public:
     virtual ~Chooser() = default;
     virtual int pick(int count) = 0;
+};
+
+// The player's choices from a seed, so that a seed plays the same game again.
+class SeededChooser final : public Chooser {
+  public:
+    explicit SeededChooser(std::uint64_t seed) : engine_(seed) {}
+    int pick(int count) override {
+        return static_cast<int>(engine_() % static_cast<std::uint64_t>(count));
+    }
+
+  private:
+    std::mt19937_64 engine_;
 };
 
 // A promise of the rules that a command broke; the message says which and how.
@@ -50,8 +63,8 @@ class RandomPlayer {
     const GameState& state() const { return state_; }
     // Counted since the start, so that a run can say what it covered.
     struct Counts {
-        long commands = 0, refused = 0, flights = 0, events = 0, shipsLost = 0, overFull = 0,
-             gamesEnded = 0, highScores = 0, reloads = 0;
+        long commands = 0, refused = 0, flights = 0, events = 0, shipsLost = 0, overFullMoves = 0,
+             overFull = 0, gamesEnded = 0, highScores = 0, reloads = 0;
     };
     const Counts& counts() const { return counts_; }
     long gameNumber() const { return games_; }
@@ -74,12 +87,13 @@ class RandomPlayer {
     void expect(bool holds, const std::string& what) const;
     void expectUnchanged(const GameState& before, const std::string& command);
     std::string refused(const GameState& before, const std::string& command);
-    void checkRoundTrip() const;
+    void checkRoundTrip();
 
     const Catalogue& catalogue_;
     Chooser& chooser_;
     RandomSource& draws_;
     GameState state_;
+    GameState roundTripped_; // the state last saved and loaded
     HighScores highScores_;
     Counts counts_;
     long games_ = 0;

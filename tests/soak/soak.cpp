@@ -9,23 +9,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <deque>
-#include <random>
 
 namespace {
 
-// The player's choices, from the seed.
-class SeededChooser final : public zt::play::Chooser {
-  public:
-    explicit SeededChooser(std::uint64_t seed) : engine_(seed) {}
-    int pick(int count) override {
-        return static_cast<int>(engine_() % static_cast<std::uint64_t>(count));
-    }
-
-  private:
-    std::mt19937_64 engine_;
-};
-
 constexpr std::size_t kLogKept = 2000; // commands shown after a failure
+constexpr long kCoveringRun = 10000;   // commands that reach every kind of state
 
 } // namespace
 
@@ -48,7 +36,7 @@ int main(int argc, char** argv) {
         }
     }
     const zt::Catalogue catalogue = zt::loadCatalogue(std::string(ZT_DATA_DIR) + "/strings.txt");
-    SeededChooser chooser(seed);
+    zt::play::SeededChooser chooser(seed);
     zt::ClockRandom draws(static_cast<std::uint32_t>(seed * 2654435761u + 1));
     zt::play::RandomPlayer player(catalogue, chooser, draws);
     std::printf("soak: %ld commands from seed %llu\n", actions,
@@ -87,9 +75,17 @@ int main(int argc, char** argv) {
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     const auto& c = player.counts();
     std::printf("soak: %ld commands in %.1f s, every promise kept: %ld refused, %ld flights, %ld "
-                "events, %ld ships lost, %ld commands with an over-full hold, %ld games ended "
-                "(%ld high scores), %ld saved and loaded\n",
-                c.commands, seconds, c.refused, c.flights, c.events, c.shipsLost, c.overFull,
-                c.gamesEnded, c.highScores, c.reloads);
+                "events, %ld ships lost, %ld moves to a ship too small for the cargo, %ld "
+                "commands with an over-full hold (each saved and loaded), %ld games ended (%ld "
+                "high scores), %ld saved and loaded\n",
+                c.commands, seconds, c.refused, c.flights, c.events, c.shipsLost, c.overFullMoves,
+                c.overFull, c.gamesEnded, c.highScores, c.reloads);
+    // A long run that never reached these states proves nothing about them.
+    if (actions >= kCoveringRun && (c.overFullMoves == 0 || c.events == 0 || c.reloads == 0)) {
+        std::printf("soak: FAILED: %ld commands of seed %llu never reached an over-full hold, "
+                    "an event or a reload\n",
+                    actions, static_cast<unsigned long long>(seed));
+        return 1;
+    }
     return 0;
 }
