@@ -1,8 +1,8 @@
 // The sequential-file reader on any content, read in any order of values: it only ever
 // fails with a SeqFileError that names the line it stopped on, reads nothing past the end,
 // and every line it reads whole writes out again to a file that reads back as the same
-// values. The input is the number of
-// reads (two bytes), the reads (one byte each) and then the content.
+// values. The input is the number of reads (one byte), the reads (one byte each) and then
+// the content.
 #include "fuzz_support.h"
 #include "storage/seq_file.h"
 
@@ -31,10 +31,10 @@ Value readValue(SeqReader& reader, Read read) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size < 2) return 0;
-    const std::size_t reads = std::min<std::size_t>(size - 2, data[0] | data[1] << 8);
-    const std::uint8_t* script = data + 2;
-    SeqReader reader(fuzz::text(script + reads, size - 2 - reads));
+    if (size < 1) return 0;
+    const std::size_t reads = std::min<std::size_t>(size - 1, data[0]);
+    const std::uint8_t* script = data + 1;
+    SeqReader reader(fuzz::text(script + reads, size - 1 - reads));
 
     std::vector<std::vector<Value>> whole; // the lines read whole, values the writer can hold
     std::vector<Value> line;

@@ -57,9 +57,7 @@ class SeqInput {
     }
     std::string input() const {
         const std::string reads = reads_ + static_cast<char>(fuzz::SeqRead::atEnd);
-        const auto count = static_cast<std::uint16_t>(reads.size());
-        return std::string{static_cast<char>(count & 0xFF), static_cast<char>(count >> 8)} + reads +
-               out_.content();
+        return static_cast<char>(reads.size()) + reads + out_.content();
     }
 
   private:
