@@ -135,8 +135,14 @@ Catalogue catalogueFromTable(const std::map<int, std::string>& table, const std:
     if (c.ships[1].shieldCapacity < kHopperShields)
         in.fail(ids::kShipShields + 1, "holds less than the " + std::to_string(kHopperShields) +
                                            " shield units a Planet Hopper starts with");
-    for (int g = 1; g <= kGalaxies; ++g)
+    // A saved game keeps each galaxy name in quotes: a name with a quote or a line break
+    // would leave a game that can never be saved.
+    for (int g = 1; g <= kGalaxies; ++g) {
         c.galaxyNames[g] = in.name(ids::kGalaxyName + g);
+        if (c.galaxyNames[g].find_first_of("\"\r\n") != std::string::npos)
+            in.fail(ids::kGalaxyName + g,
+                    "holds a double quote or a line break, which a saved game cannot keep");
+    }
     return c;
 }
 

@@ -81,6 +81,7 @@ TEST(Catalogue, DamagedTablesNameTheFileAndId) {
         {705, "2147483647", "id 705"}, // the same on the black market
         {1300, "99", "id 1300 holds less than the 100 units of fuel"},
         {1200, "99.4", "id 1200 holds less than the 100 shield units"},
+        {109, "Lan \"Wundo\"", "id 109 holds a double quote or a line break"}, // unsaveable
     };
     for (const Case& c : cases) {
         try {
