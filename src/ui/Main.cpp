@@ -17,6 +17,7 @@
 #include "ui/irsForm.h"
 #include "ui/look.h"
 #include "ui/map_widgets.h"
+#include "ui/media_files.h"
 #include "ui/messages.h"
 #include "ui/naturalHazardForm.h"
 #include "ui/normalGoodsPricesForm.h"
@@ -199,7 +200,9 @@ Main::Main(const GameFolders& folders, RandomSource& rng, QWidget* parent)
     applySpaceLook(this);
 
     const QDir folder(dataFolder_);
-    highScores_ = readHighScores(folders_.highScoresToRead());
+    const HighScoresRead read = readHighScores(folders_.highScoresToRead());
+    highScores_ = read.scores;
+    highScoresDamaged_ = read.damaged;
     catalogue_ = loadCatalogue(QFile::encodeName(folder.filePath(kStringsFileName)).toStdString());
 
     auto* central = new QWidget(this);
@@ -526,7 +529,8 @@ void Main::clearRouteFigures() {
 const QPixmap& Main::galaxyPicture(int galaxy) {
     QPixmap& picture = pictures_[static_cast<std::size_t>(galaxy - 1)];
     if (picture.isNull())
-        picture.load(QDir(dataFolder_).filePath(QStringLiteral("Graphics/%1.jpg").arg(galaxy)));
+        picture =
+            loadPicture(QDir(dataFolder_).filePath(QStringLiteral("Graphics/%1.jpg").arg(galaxy)));
     return picture;
 }
 
@@ -653,7 +657,7 @@ void Main::endOfGame() {
         enterHighScore(list, *row, form.playerName().toStdString(), worth);
         const std::string& path = folders_.highScoresFile;
         const bool folderReady = makeFolder(std::filesystem::path(path).parent_path().string());
-        if (!folderReady || !writeHighScores(path, highScores_))
+        if (!folderReady || !keepDamagedHighScoresOnce(path) || !writeHighScores(path, highScores_))
             showMessage(this, QStringLiteral("The high score list could not be saved to %1. The "
                                              "list saved before is kept.")
                                   .arg(QFile::decodeName(path.c_str())));
@@ -783,7 +787,28 @@ StartupForm& Main::startupForm() {
 }
 
 void Main::showStartupForm() {
+    tellOfDamagedHighScores();
     startupForm().show();
+}
+
+// A damaged high score file: the player hears of it once, before the greeting, and the file
+// is kept beside the list before the list first replaces it.
+void Main::tellOfDamagedHighScores() {
+    if (!highScoresDamaged_ || damageTold_) return;
+    damageTold_ = true;
+    const QString path =
+        QDir::toNativeSeparators(QFile::decodeName(folders_.highScoresToRead().c_str()));
+    showMessage(this, QStringLiteral("The high score file %1 is damaged. The scores that could be "
+                                     "read are kept; the damaged file will be kept as %1%2 when "
+                                     "the list is next saved.")
+                          .arg(path, QLatin1String(kDamagedCopySuffix)));
+}
+
+bool Main::keepDamagedHighScoresOnce(const std::string& path) {
+    if (!highScoresDamaged_) return true;
+    if (!keepDamagedHighScores(path)) return false;
+    highScoresDamaged_ = false;
+    return true;
 }
 
 void Main::showInstructions() {

@@ -90,7 +90,8 @@ class Main : public QMainWindow {
     void showUsualOutlines();
 
     // Shows the greeting with its new game, saved game and instructions buttons beside the
-    // main window, without waiting for it; the program does so once the window is up.
+    // main window, without waiting for it; the program does so once the window is up. A
+    // damaged high score file is reported first, once.
     void showStartupForm();
 
     // Turns GO and its menu entry on or off together.
@@ -156,6 +157,8 @@ class Main : public QMainWindow {
     void clearRouteFigures();
     void endOfGame();
     const QPixmap& galaxyPicture(int galaxy);
+    void tellOfDamagedHighScores();
+    bool keepDamagedHighScoresOnce(const std::string& path);
     StartNewGameForm& startNewGameForm();
     EndForm& endForm();
     HighScoresForm& highScoresForm();
@@ -172,6 +175,8 @@ class Main : public QMainWindow {
     Catalogue catalogue_;
     GameState state_;
     HighScores highScores_;
+    bool highScoresDamaged_ = false; // until the damaged file is kept beside the list
+    bool damageTold_ = false;
     int flightDestination_ = 0; // the galaxy shown as the location while a flight lands
     int zoomTicks_ = 0;
 

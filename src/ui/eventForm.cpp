@@ -1,6 +1,7 @@
 #include "ui/eventForm.h"
 
 #include "ui/look.h"
+#include "ui/media_files.h"
 #include "ui/messages.h"
 
 #include <QButtonGroup>
@@ -34,8 +35,9 @@ EventForm::EventForm(Main& main, const char* objectName, const char* title, cons
     setWindowTitle(QString::fromUtf8(title));
     applySpaceLook(this);
 
-    const QPixmap image(QDir(main.dataFolder())
-                            .filePath(QStringLiteral("Graphics/") + QString::fromLatin1(picture)));
+    const QPixmap image =
+        loadPicture(QDir(main.dataFolder())
+                        .filePath(QStringLiteral("Graphics/") + QString::fromLatin1(picture)));
     auto* row = new QHBoxLayout(this);
     row->setSpacing(16);
     row->addWidget(pictureLabel("Image1", image, this));
