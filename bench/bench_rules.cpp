@@ -19,7 +19,7 @@ const zt::Catalogue& catalogue() {
 
 // A window that shows nothing and no event.
 class SilentHost : public zt::FlightHost {
-public:
+  public:
     void endOfGame() override {}
     void playEngineSound() override {}
     void startMapFlash() override {}

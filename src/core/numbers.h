@@ -16,8 +16,8 @@ std::string formatMoney(std::int64_t amount);
 // The leading number of a typed or stored text: digits and at most one decimal point,
 // read from the left with blanks skipped, stopping at any other character.
 struct LeadingNumber {
-    bool found = false;        // at least one digit was read
-    std::string wholeDigits;   // digits before the point, leading zeros kept
+    bool found = false;      // at least one digit was read
+    std::string wholeDigits; // digits before the point, leading zeros kept
     std::string fractionDigits;
 
     bool isWhole() const; // no fractional part, or only zeros after the point

@@ -26,8 +26,7 @@ void dealList(OneBased<std::int16_t, N>& list, const OneBased<std::int16_t, M>* 
     }
 }
 
-template <int N>
-bool distinctInRange(const OneBased<std::int16_t, N>& list, int count) {
+template <int N> bool distinctInRange(const OneBased<std::int16_t, N>& list, int count) {
     for (int i = 1; i <= N; ++i) {
         if (list[i] < 1 || list[i] > count) return false;
         for (int j = i + 1; j <= N; ++j)
@@ -49,8 +48,10 @@ void dealBlackLists(Galaxy& galaxy, RandomSource& rng) {
 }
 
 void dealAllLists(GameState& state, RandomSource& rng) {
-    for (Galaxy& galaxy : state.galaxies) dealGoodsLists(galaxy, rng);
-    for (Galaxy& galaxy : state.galaxies) dealBlackLists(galaxy, rng);
+    for (Galaxy& galaxy : state.galaxies)
+        dealGoodsLists(galaxy, rng);
+    for (Galaxy& galaxy : state.galaxies)
+        dealBlackLists(galaxy, rng);
 }
 
 void clearMarkets(GameState& state) {
@@ -81,7 +82,8 @@ std::int32_t drawQuantity(std::int32_t high, RandomSource& rng) {
     const double b = 1000.0 / root;
     const double t = 100000.0 / root;
     const double r = rng.next();
-    return static_cast<std::int32_t>(roundHalfEven(static_cast<double>(intFloor(t - b + 1)) * r + b));
+    return static_cast<std::int32_t>(
+        roundHalfEven(static_cast<double>(intFloor(t - b + 1)) * r + b));
 }
 
 void refreshMarkets(GameState& state, const Catalogue& catalogue, RandomSource& rng) {
@@ -117,8 +119,7 @@ void shiftTrends(GameState& state, RandomSource& rng) {
 }
 
 bool marketInvariantsHold(const Galaxy& galaxy) {
-    if (!distinctInRange(galaxy.demands, kGoods) ||
-        !distinctInRange(galaxy.supplies, kGoods) ||
+    if (!distinctInRange(galaxy.demands, kGoods) || !distinctInRange(galaxy.supplies, kGoods) ||
         !distinctInRange(galaxy.blackDemands, kBlackGoods) ||
         !distinctInRange(galaxy.blackSupplies, kBlackGoods))
         return false;
