@@ -3,6 +3,7 @@
 #include "core/catalogue.h"
 #include "core/new_game.h"
 #include "core/random.h"
+#include "market/market.h"
 #include "travel/flight.h"
 #include "travel/route.h"
 

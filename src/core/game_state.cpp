@@ -9,4 +9,21 @@ std::int64_t blackCargoUnits(const GameState& state) {
     return units;
 }
 
+void clearMarkets(GameState& state) {
+    for (Galaxy& g : state.galaxies) {
+        g.demands.fill(0);
+        g.supplies.fill(0);
+        g.blackDemands.fill(0);
+        g.blackSupplies.fill(0);
+        g.demandQuantity.fill(0);
+        g.demandPrice.fill(0);
+        g.supplyQuantity.fill(0);
+        g.supplyPrice.fill(0);
+        g.blackDemandQuantity.fill(0);
+        g.blackDemandPrice.fill(0);
+        g.blackSupplyQuantity.fill(0);
+        g.blackSupplyPrice.fill(0);
+    }
+}
+
 } // namespace zt

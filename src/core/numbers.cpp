@@ -85,6 +85,19 @@ std::int64_t intFloor(double x) {
     return static_cast<std::int64_t>(std::floor(x));
 }
 
+std::int64_t floorDivide(std::int64_t a, std::int64_t b) {
+    std::int64_t q = a / b;
+    if (a % b != 0 && a < 0) --q;
+    return q;
+}
+
+std::int64_t divideHalfEven(std::int64_t a, std::int64_t b) {
+    const std::int64_t q = floorDivide(a, b);
+    const std::int64_t twiceRest = 2 * (a - q * b);
+    if (twiceRest > b || (twiceRest == b && q % 2 != 0)) return q + 1;
+    return q;
+}
+
 std::optional<std::int64_t> roundedLeadingNumber(std::string_view text, std::int64_t lo,
                                                  std::int64_t hi) {
     const LeadingNumber n = readLeadingNumber(text);

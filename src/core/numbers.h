@@ -40,6 +40,12 @@ std::int64_t roundHalfEven(double x);
 // Int(x): the largest whole number not above x.
 std::int64_t intFloor(double x);
 
+// The largest whole number not above a / b, for b > 0 and any sign of a.
+std::int64_t floorDivide(std::int64_t a, std::int64_t b);
+
+// a / b rounded to the nearest whole number, halves to the even neighbour, for b > 0.
+std::int64_t divideHalfEven(std::int64_t a, std::int64_t b);
+
 // Rounds the exact leading number of a text half to even; nothing when the text has no
 // leading number or the result leaves [lo, hi].
 std::optional<std::int64_t> roundedLeadingNumber(std::string_view text, std::int64_t lo,

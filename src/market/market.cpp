@@ -1,5 +1,6 @@
 #include "market/market.h"
 
+#include "core/new_game.h"
 #include "core/numbers.h"
 
 #include <cmath>
@@ -52,23 +53,6 @@ void dealAllLists(GameState& state, RandomSource& rng) {
         dealGoodsLists(galaxy, rng);
     for (Galaxy& galaxy : state.galaxies)
         dealBlackLists(galaxy, rng);
-}
-
-void clearMarkets(GameState& state) {
-    for (Galaxy& g : state.galaxies) {
-        g.demands.fill(0);
-        g.supplies.fill(0);
-        g.blackDemands.fill(0);
-        g.blackSupplies.fill(0);
-        g.demandQuantity.fill(0);
-        g.demandPrice.fill(0);
-        g.supplyQuantity.fill(0);
-        g.supplyPrice.fill(0);
-        g.blackDemandQuantity.fill(0);
-        g.blackDemandPrice.fill(0);
-        g.blackSupplyQuantity.fill(0);
-        g.blackSupplyPrice.fill(0);
-    }
 }
 
 std::int32_t drawPrice(const PriceRange& range, RandomSource& rng) {
@@ -136,6 +120,19 @@ bool marketInvariantsHold(const Galaxy& galaxy) {
             (galaxy.blackDemandQuantity[good] != 0 || galaxy.blackDemandPrice[good] != 0))
             return false;
     return true;
+}
+
+void openMarkets(GameState& state, const Catalogue& catalogue, RandomSource& rng) {
+    clearMarkets(state);
+    dealAllLists(state, rng);
+    refreshMarkets(state, catalogue, rng);
+}
+
+void layOutNewGame(GameState& state, const Catalogue& catalogue, RandomSource& rng,
+                   int gameLength) {
+    chooseGameLength(state, gameLength);
+    placeGalaxies(state, catalogue, rng);
+    openMarkets(state, catalogue, rng);
 }
 
 } // namespace zt

@@ -7,6 +7,7 @@
 #include "core/game_state.h"
 #include "core/random.h"
 #include "market/market.h"
+#include "scripted_random.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -12,6 +12,9 @@
 namespace zt {
 namespace {
 
+using test::ScriptedRandom;
+
+
 using test::shippedCatalogue;
 using test::startedGame;
 

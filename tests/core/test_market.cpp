@@ -8,6 +8,10 @@
 namespace zt {
 namespace {
 
+using test::ScriptedRandom;
+using test::drawFor;
+
+
 using test::Draws;
 using test::shippedCatalogue;
 

@@ -8,6 +8,9 @@
 namespace zt {
 namespace {
 
+using test::drawFor;
+
+
 using test::Draws;
 using test::shippedCatalogue;
 

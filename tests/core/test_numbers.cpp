@@ -2,11 +2,16 @@
 #include "core/money.h"
 #include "core/numbers.h"
 #include "core/random.h"
+#include "scripted_random.h"
 
 #include <gtest/gtest.h>
 
 namespace zt {
 namespace {
+
+using test::ScriptedRandom;
+using test::drawFor;
+
 
 TEST(AddCommas, GroupsDigitsInThreesFromTheRight) {
     const std::pair<const char*, const char*> cases[] = {
