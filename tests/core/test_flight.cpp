@@ -14,7 +14,6 @@ namespace {
 
 using test::ScriptedRandom;
 
-
 using test::shippedCatalogue;
 using test::startedGame;
 

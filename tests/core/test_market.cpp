@@ -8,9 +8,8 @@
 namespace zt {
 namespace {
 
-using test::ScriptedRandom;
 using test::drawFor;
-
+using test::ScriptedRandom;
 
 using test::Draws;
 using test::shippedCatalogue;

@@ -8,7 +8,6 @@ namespace {
 
 using test::drawFor;
 
-
 using test::Draws;
 using test::loadedShip;
 using test::shippedCatalogue;

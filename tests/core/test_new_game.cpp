@@ -10,7 +10,6 @@ namespace {
 
 using test::drawFor;
 
-
 using test::Draws;
 using test::shippedCatalogue;
 

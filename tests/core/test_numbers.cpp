@@ -9,9 +9,8 @@
 namespace zt {
 namespace {
 
-using test::ScriptedRandom;
 using test::drawFor;
-
+using test::ScriptedRandom;
 
 TEST(AddCommas, GroupsDigitsInThreesFromTheRight) {
     const std::pair<const char*, const char*> cases[] = {

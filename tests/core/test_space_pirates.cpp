@@ -8,7 +8,6 @@ namespace {
 
 using test::drawFor;
 
-
 using test::Draws;
 using test::expectEmptyHold;
 using test::loadedShip;
