@@ -63,8 +63,7 @@ struct Rolls {
 FlightOutcome flyTo(GameState& s, int cell, RecordingHost& host, Rolls rolls = {}) {
     EXPECT_TRUE(selectDestination(s, shippedCatalogue(), cell));
     ScriptedRandom draws;
-    test::addFlightDraws(draws, s, shippedCatalogue(), rolls.trend, rolls.hazard, rolls.pirates,
-                         rolls.irs);
+    test::addFlightDraws(draws, rolls.trend, rolls.hazard, rolls.pirates, rolls.irs);
     const FlightOutcome outcome = fly(s, shippedCatalogue(), draws, host);
     EXPECT_EQ(draws.remaining(), 0u) << "draws left over";
     return outcome;
