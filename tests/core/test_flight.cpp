@@ -147,10 +147,21 @@ TEST(Flight, EndsTheGameInsteadOnlyOnceTheTimeIsPastTheEndYear) {
 }
 
 TEST(Flight, InterestIsSevenPercentHalfToEvenHeldAtTheLimit) {
-    const std::pair<std::int32_t, std::int32_t> cases[] = {
-        {0, 0}, {7, 7}, {50, 54}, {150, 160}, {2007000000, 2147483647}, {2147483647, 2147483647}};
-    for (const auto& [debt, after] : cases)
-        EXPECT_EQ(debtWithInterest(debt), after) << debt;
+    const struct {
+        const char* name;
+        std::int32_t debt, after;
+    } rows[] = {
+        {"no debt", 0, 0},
+        {"7.49 rounds down", 7, 7},
+        {"53.5 rounds to the even 54", 50, 54},
+        {"160.5 rounds to the even 160", 150, 160},
+        {"a debt in credit rounds the same way", -50, -54},
+        {"-160.5 rounds to the even -160", -150, -160},
+        {"held at the limit", 2007000000, 2147483647},
+        {"at the limit already", 2147483647, 2147483647},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(debtWithInterest(row.debt), row.after) << row.name;
 }
 
 TEST(Flight, EarthTimeStaysExactOverManyFlights) {
