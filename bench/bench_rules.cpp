@@ -3,6 +3,7 @@
 #include "core/catalogue.h"
 #include "core/new_game.h"
 #include "core/random.h"
+#include "market/market.h"
 #include "travel/flight.h"
 #include "travel/route.h"
 
@@ -19,7 +20,7 @@ const zt::Catalogue& catalogue() {
 
 // A window that shows nothing and no event.
 class SilentHost : public zt::FlightHost {
-public:
+  public:
     void endOfGame() override {}
     void playEngineSound() override {}
     void startMapFlash() override {}

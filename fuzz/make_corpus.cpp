@@ -5,6 +5,7 @@
 #include "core/new_game.h"
 #include "core/numbers.h"
 #include "fuzz_support.h"
+#include "market/market.h"
 #include "storage/encrypt.h"
 #include "storage/saved_game.h"
 #include "storage/seq_file.h"

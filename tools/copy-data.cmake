@@ -1,7 +1,7 @@
-# Copies the game's data beside the program (cmake -DSOURCE=... -DDEST=... -P this file).
-# The high score file is the player's: it is copied only when there is none yet.
-file(GLOB_RECURSE files RELATIVE ${SOURCE} ${SOURCE}/*)
-foreach(f IN LISTS files)
+# Copies the game's data beside the program (cmake -DSOURCE=... -DDEST=... -DFILES=a;b -P
+# this file; FILES are relative to SOURCE). The high score file is the player's: it is
+# copied only when there is none yet.
+foreach(f IN LISTS FILES)
   if(f STREQUAL "Winners.txt" AND EXISTS ${DEST}/${f})
     continue()
   endif()

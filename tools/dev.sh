@@ -4,7 +4,10 @@
 #   tools/dev.sh test   install what is missing, build, run every test
 #   tools/dev.sh package   install what is missing, build the Debian package into
 #                          build/package/ and check it with lintian
-# Extra arguments after "test" go to ctest (for example: -R Market).
+#   tools/dev.sh format         format every C++ file of the tree with .clang-format
+#   tools/dev.sh format-check   fail on any C++ file that clang-format would change
+# Extra arguments after "test" go to ctest (for example: -R Market). ZT_PRESET picks the
+# CMake preset that play and test use (default; asan the sanitizers; ci those and -Werror).
 # For developers, under the sanitizers (clang and the fuzz preset, built into build/fuzz):
 #   tools/dev.sh fuzz [seconds]         every fuzz target from its corpus (default 30 s each)
 #   tools/dev.sh soak [actions] [seed]  random play of the rules (default 100,000 commands)
@@ -31,10 +34,17 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+preset=${ZT_PRESET:-default}
+
 build() {
     install_missing
-    cmake --preset default >/dev/null
-    cmake --build --preset default
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset"
+}
+
+# The C++ files under version control (clang-format 14 is Debian 12's).
+cxx_files() {
+    git -C "$root" ls-files -z '*.cpp' '*.h' '*.cc'
 }
 
 # The fuzz preset: clang, libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer.
@@ -83,7 +93,7 @@ fuzz_all() {
 case "${1:-}" in
     play)
         build
-        exec "$root/build/default/zenthari-trader"
+        exec "$root/build/$preset/zenthari-trader"
         ;;
     fuzz)
         build_fuzz
@@ -96,7 +106,7 @@ case "${1:-}" in
     test)
         shift
         build
-        ctest --preset default "$@"
+        ctest --preset "$preset" "$@"
         ;;
     package)
         packages=(build-essential debhelper cmake ninja-build qt6-base-dev qt6-multimedia-dev
@@ -116,8 +126,19 @@ case "${1:-}" in
         echo "Built ${deb[0]}"
         lintian --fail-on error "${deb[0]}"
         ;;
+    format)
+        packages=(clang-format)
+        install_missing
+        cxx_files | xargs -0 clang-format -i
+        ;;
+    format-check)
+        packages=(clang-format)
+        install_missing
+        cxx_files | xargs -0 clang-format --dry-run --Werror
+        echo "Every C++ file is formatted"
+        ;;
     *)
-        echo "usage: tools/dev.sh play|test [ctest arguments]|package|fuzz [seconds]|soak [actions] [seed]" >&2
+        echo "usage: tools/dev.sh play|test [ctest arguments]|package|format|format-check|fuzz [seconds]|soak [actions] [seed]" >&2
         exit 2
         ;;
 esac

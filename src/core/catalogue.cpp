@@ -1,6 +1,7 @@
 #include "core/catalogue.h"
 
 #include "core/numbers.h"
+#include "core/text_lines.h"
 
 #include <fstream>
 #include <limits>
@@ -15,14 +16,8 @@ int ShipSpec::speedFactor() const {
 std::map<int, std::string> parseStringTable(std::string_view content, const std::string& fileName) {
     std::map<int, std::string> table;
     int lineNumber = 0;
-    std::size_t pos = 0;
-    while (pos < content.size()) {
-        std::size_t end = content.find('\n', pos);
-        if (end == std::string_view::npos) end = content.size();
-        std::string_view line = content.substr(pos, end - pos);
-        pos = end + 1;
+    for (const std::string_view line : splitLines(content)) {
         ++lineNumber;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         if (line.empty() || line.front() == '#') continue;
         const std::size_t blank = line.find(' ');
         const std::string_view idText = line.substr(0, blank);

@@ -39,20 +39,20 @@ struct Catalogue {
 
 // Ids of the strings table.
 namespace ids {
-inline constexpr int kGalaxyName = 100;     // + galaxy 1..16
-inline constexpr int kGoodName = 199;       // + good 1..20
+inline constexpr int kGalaxyName = 100; // + galaxy 1..16
+inline constexpr int kGoodName = 199;   // + good 1..20
 inline constexpr int kGoodLow = 299;
 inline constexpr int kGoodHigh = 399;
-inline constexpr int kBlackName = 499;      // + black good 1..6
+inline constexpr int kBlackName = 499; // + black good 1..6
 inline constexpr int kBlackLow = 599;
 inline constexpr int kBlackHigh = 699;
-inline constexpr int kShipName = 999;       // + ship 1..7
+inline constexpr int kShipName = 999; // + ship 1..7
 inline constexpr int kShipCargo = 1099;
 inline constexpr int kShipShields = 1199;
 inline constexpr int kShipFuel = 1299;
 inline constexpr int kShipSpeed = 1399;
 inline constexpr int kShipPrice = 1499;
-inline constexpr int kHazardName = 1999;    // + hazard 1..5
+inline constexpr int kHazardName = 1999; // + hazard 1..5
 } // namespace ids
 
 // A strings table that cannot be used; the message names the file and the id or line.

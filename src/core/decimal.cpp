@@ -10,7 +10,8 @@ namespace zt {
 namespace {
 constexpr std::int64_t pow10(int n) {
     std::int64_t p = 1;
-    while (n-- > 0) p *= 10;
+    while (n-- > 0)
+        p *= 10;
     return p;
 }
 constexpr std::int64_t kLargestWhole = 1'000'000'000;
@@ -20,10 +21,12 @@ std::optional<Decimal> Decimal::parse(std::string_view text) {
     const LeadingNumber n = readLeadingNumber(text);
     if (!n.found) return std::nullopt;
     std::string fraction = n.fractionDigits;
-    while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.pop_back();
     if (static_cast<int>(fraction.size()) > kMaxScale) return std::nullopt;
     const std::size_t firstDigit = n.wholeDigits.find_first_not_of('0');
-    const std::string whole = firstDigit == std::string::npos ? "" : n.wholeDigits.substr(firstDigit);
+    const std::string whole =
+        firstDigit == std::string::npos ? "" : n.wholeDigits.substr(firstDigit);
     if (whole.size() > 10) return std::nullopt;
     const std::int64_t wholeValue = whole.empty() ? 0 : std::stoll(whole);
     if (wholeValue > kLargestWhole) return std::nullopt;
@@ -46,8 +49,9 @@ std::string Decimal::text() const {
     return out;
 }
 
-
-std::int64_t Decimal::unitsAt(int scale) const { return units_ * pow10(scale - scale_); }
+std::int64_t Decimal::unitsAt(int scale) const {
+    return units_ * pow10(scale - scale_);
+}
 
 Decimal Decimal::operator+(const Decimal& other) const {
     const int scale = std::max(scale_, other.scale_);

@@ -9,7 +9,7 @@ namespace zt {
 // An exact decimal number (units × 10^-scale) for the Earth time and the time a flight
 // needs, so that hundreds of flights never drift the way binary fractions would.
 class Decimal {
-public:
+  public:
     static constexpr int kMaxScale = 9;
 
     constexpr Decimal() = default;
@@ -29,7 +29,7 @@ public:
     bool operator<(const Decimal& other) const { return compare(other) < 0; }
     bool operator>(const Decimal& other) const { return compare(other) > 0; }
 
-private:
+  private:
     constexpr Decimal(std::int64_t units, int scale) : units_(units), scale_(scale) {}
     constexpr Decimal normalised() const {
         Decimal d = *this;

@@ -11,7 +11,7 @@ namespace zt {
 // shows "2300.00"; after any change the text is the shortest decimal of the new value.
 // A saved game stores the text, so a loaded game shows exactly what was saved.
 class EarthTime {
-public:
+  public:
     EarthTime() = default;
     static EarthTime atStart() { return EarthTime(Decimal::whole(2300), "2300.00"); }
 
@@ -26,7 +26,7 @@ public:
 
     bool operator==(const EarthTime&) const = default;
 
-private:
+  private:
     EarthTime(Decimal value, std::string text) : value_(value), text_(std::move(text)) {}
     Decimal value_;
     std::string text_ = "0";

@@ -106,4 +106,7 @@ struct GameState {
 // Units of black-market goods carried, summed over the six goods.
 std::int64_t blackCargoUnits(const GameState& state);
 
+// Empties every list and every price and quantity of every galaxy's two markets.
+void clearMarkets(GameState& state);
+
 } // namespace zt

@@ -10,7 +10,9 @@ namespace zt {
 inline constexpr std::int64_t kMoneyMax = std::numeric_limits<std::int32_t>::max();
 inline constexpr std::int64_t kMoneyMin = std::numeric_limits<std::int32_t>::min();
 
-inline constexpr bool fitsMoney(std::int64_t v) { return v >= kMoneyMin && v <= kMoneyMax; }
+inline constexpr bool fitsMoney(std::int64_t v) {
+    return v >= kMoneyMin && v <= kMoneyMax;
+}
 
 // The amount as 32-bit money, or nothing when it does not fit (the action is refused).
 inline constexpr std::optional<std::int32_t> checkedMoney(std::int64_t v) {

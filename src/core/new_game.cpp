@@ -1,7 +1,5 @@
 #include "core/new_game.h"
 
-#include "market/market.h"
-
 namespace zt {
 
 std::int32_t endYearOf(int gameLength) {
@@ -67,19 +65,6 @@ void placeGalaxies(GameState& state, const Catalogue& catalogue, RandomSource& r
             --galaxy.row;
         }
     }
-}
-
-void openMarkets(GameState& state, const Catalogue& catalogue, RandomSource& rng) {
-    clearMarkets(state);
-    dealAllLists(state, rng);
-    refreshMarkets(state, catalogue, rng);
-}
-
-void layOutNewGame(GameState& state, const Catalogue& catalogue, RandomSource& rng,
-                   int gameLength) {
-    chooseGameLength(state, gameLength);
-    placeGalaxies(state, catalogue, rng);
-    openMarkets(state, catalogue, rng);
 }
 
 } // namespace zt

@@ -29,12 +29,7 @@ void chooseGameLength(GameState& state, int gameLength);
 // row above, so every galaxy ends on the cell it drew.
 void placeGalaxies(GameState& state, const Catalogue& catalogue, RandomSource& rng);
 
-// Opens every market of a new game: the goods lists, then the black-market lists, then all
-// prices and quantities.
-void openMarkets(GameState& state, const Catalogue& catalogue, RandomSource& rng);
-
-// Everything a new game does once the player has chosen its length: the length, the map,
-// the markets. The state must have been reset first.
-void layOutNewGame(GameState& state, const Catalogue& catalogue, RandomSource& rng, int gameLength);
+// The markets of a new game are opened by openMarkets, and the whole new game laid out by
+// layOutNewGame, in market/market.h.
 
 } // namespace zt

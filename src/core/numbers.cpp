@@ -20,7 +20,9 @@ std::string addCommas(std::string_view digits) {
     return out;
 }
 
-std::string formatMoney(std::int64_t amount) { return "$" + addCommas(std::to_string(amount)); }
+std::string formatMoney(std::int64_t amount) {
+    return "$" + addCommas(std::to_string(amount));
+}
 
 bool LeadingNumber::isWhole() const {
     return fractionDigits.find_first_not_of('0') == std::string::npos;
@@ -50,7 +52,9 @@ LeadingNumber readLeadingNumber(std::string_view text) {
     return n;
 }
 
-double readNumber(std::string_view text) { return readLeadingNumber(text).value(); }
+double readNumber(std::string_view text) {
+    return readLeadingNumber(text).value();
+}
 
 namespace {
 
@@ -77,7 +81,22 @@ std::int64_t roundHalfEven(double x) {
     return static_cast<std::int64_t>(r);
 }
 
-std::int64_t intFloor(double x) { return static_cast<std::int64_t>(std::floor(x)); }
+std::int64_t intFloor(double x) {
+    return static_cast<std::int64_t>(std::floor(x));
+}
+
+std::int64_t floorDivide(std::int64_t a, std::int64_t b) {
+    std::int64_t q = a / b;
+    if (a % b != 0 && a < 0) --q;
+    return q;
+}
+
+std::int64_t divideHalfEven(std::int64_t a, std::int64_t b) {
+    const std::int64_t q = floorDivide(a, b);
+    const std::int64_t twiceRest = 2 * (a - q * b);
+    if (twiceRest > b || (twiceRest == b && q % 2 != 0)) return q + 1;
+    return q;
+}
 
 std::optional<std::int64_t> roundedLeadingNumber(std::string_view text, std::int64_t lo,
                                                  std::int64_t hi) {

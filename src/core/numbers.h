@@ -16,8 +16,8 @@ std::string formatMoney(std::int64_t amount);
 // The leading number of a typed or stored text: digits and at most one decimal point,
 // read from the left with blanks skipped, stopping at any other character.
 struct LeadingNumber {
-    bool found = false;        // at least one digit was read
-    std::string wholeDigits;   // digits before the point, leading zeros kept
+    bool found = false;      // at least one digit was read
+    std::string wholeDigits; // digits before the point, leading zeros kept
     std::string fractionDigits;
 
     bool isWhole() const; // no fractional part, or only zeros after the point
@@ -39,6 +39,12 @@ std::int64_t roundHalfEven(double x);
 
 // Int(x): the largest whole number not above x.
 std::int64_t intFloor(double x);
+
+// The largest whole number not above a / b, for b > 0 and any sign of a.
+std::int64_t floorDivide(std::int64_t a, std::int64_t b);
+
+// a / b rounded to the nearest whole number, halves to the even neighbour, for b > 0.
+std::int64_t divideHalfEven(std::int64_t a, std::int64_t b);
 
 // Rounds the exact leading number of a text half to even; nothing when the text has no
 // leading number or the result leaves [lo, hi].

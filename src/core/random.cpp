@@ -14,13 +14,6 @@ float ClockRandom::next() {
     return static_cast<float>(engine_() >> 8) * (1.0f / 16777216.0f);
 }
 
-float ScriptedRandom::next() {
-    if (values_.empty()) throw RanDry();
-    const float v = values_.front();
-    values_.pop_front();
-    return v;
-}
-
 int wholeBetween(RandomSource& rng, int a, int b) {
     // In double precision, so r just below 1 never rounds up into b + 1.
     const double r = rng.next();

@@ -1,5 +1,6 @@
 #include "market/market.h"
 
+#include "core/new_game.h"
 #include "core/numbers.h"
 
 #include <cmath>
@@ -26,8 +27,7 @@ void dealList(OneBased<std::int16_t, N>& list, const OneBased<std::int16_t, M>* 
     }
 }
 
-template <int N>
-bool distinctInRange(const OneBased<std::int16_t, N>& list, int count) {
+template <int N> bool distinctInRange(const OneBased<std::int16_t, N>& list, int count) {
     for (int i = 1; i <= N; ++i) {
         if (list[i] < 1 || list[i] > count) return false;
         for (int j = i + 1; j <= N; ++j)
@@ -49,25 +49,10 @@ void dealBlackLists(Galaxy& galaxy, RandomSource& rng) {
 }
 
 void dealAllLists(GameState& state, RandomSource& rng) {
-    for (Galaxy& galaxy : state.galaxies) dealGoodsLists(galaxy, rng);
-    for (Galaxy& galaxy : state.galaxies) dealBlackLists(galaxy, rng);
-}
-
-void clearMarkets(GameState& state) {
-    for (Galaxy& g : state.galaxies) {
-        g.demands.fill(0);
-        g.supplies.fill(0);
-        g.blackDemands.fill(0);
-        g.blackSupplies.fill(0);
-        g.demandQuantity.fill(0);
-        g.demandPrice.fill(0);
-        g.supplyQuantity.fill(0);
-        g.supplyPrice.fill(0);
-        g.blackDemandQuantity.fill(0);
-        g.blackDemandPrice.fill(0);
-        g.blackSupplyQuantity.fill(0);
-        g.blackSupplyPrice.fill(0);
-    }
+    for (Galaxy& galaxy : state.galaxies)
+        dealGoodsLists(galaxy, rng);
+    for (Galaxy& galaxy : state.galaxies)
+        dealBlackLists(galaxy, rng);
 }
 
 std::int32_t drawPrice(const PriceRange& range, RandomSource& rng) {
@@ -81,7 +66,8 @@ std::int32_t drawQuantity(std::int32_t high, RandomSource& rng) {
     const double b = 1000.0 / root;
     const double t = 100000.0 / root;
     const double r = rng.next();
-    return static_cast<std::int32_t>(roundHalfEven(static_cast<double>(intFloor(t - b + 1)) * r + b));
+    return static_cast<std::int32_t>(
+        roundHalfEven(static_cast<double>(intFloor(t - b + 1)) * r + b));
 }
 
 void refreshMarkets(GameState& state, const Catalogue& catalogue, RandomSource& rng) {
@@ -117,8 +103,7 @@ void shiftTrends(GameState& state, RandomSource& rng) {
 }
 
 bool marketInvariantsHold(const Galaxy& galaxy) {
-    if (!distinctInRange(galaxy.demands, kGoods) ||
-        !distinctInRange(galaxy.supplies, kGoods) ||
+    if (!distinctInRange(galaxy.demands, kGoods) || !distinctInRange(galaxy.supplies, kGoods) ||
         !distinctInRange(galaxy.blackDemands, kBlackGoods) ||
         !distinctInRange(galaxy.blackSupplies, kBlackGoods))
         return false;
@@ -135,6 +120,19 @@ bool marketInvariantsHold(const Galaxy& galaxy) {
             (galaxy.blackDemandQuantity[good] != 0 || galaxy.blackDemandPrice[good] != 0))
             return false;
     return true;
+}
+
+void openMarkets(GameState& state, const Catalogue& catalogue, RandomSource& rng) {
+    clearMarkets(state);
+    dealAllLists(state, rng);
+    refreshMarkets(state, catalogue, rng);
+}
+
+void layOutNewGame(GameState& state, const Catalogue& catalogue, RandomSource& rng,
+                   int gameLength) {
+    chooseGameLength(state, gameLength);
+    placeGalaxies(state, catalogue, rng);
+    openMarkets(state, catalogue, rng);
 }
 
 } // namespace zt

@@ -19,9 +19,6 @@ void dealBlackLists(Galaxy& galaxy, RandomSource& rng);
 // one for the black-market lists.
 void dealAllLists(GameState& state, RandomSource& rng);
 
-// Empties every list and every demand price and quantity of every galaxy.
-void clearMarkets(GameState& state);
-
 // Round(r × (high − low + 1) + low): from low up to high + 1.
 std::int32_t drawPrice(const PriceRange& range, RandomSource& rng);
 
@@ -40,5 +37,13 @@ void shiftTrends(GameState& state, RandomSource& rng);
 // The lists hold distinct goods in range, nothing both supplied and demanded, and no
 // demand price or quantity for a good that is not demanded.
 bool marketInvariantsHold(const Galaxy& galaxy);
+
+// Opens every market of a new game: the goods lists, then the black-market lists, then all
+// prices and quantities.
+void openMarkets(GameState& state, const Catalogue& catalogue, RandomSource& rng);
+
+// Everything a new game does once the player has chosen its length: the length, the map,
+// the markets. The state must have been reset first.
+void layOutNewGame(GameState& state, const Catalogue& catalogue, RandomSource& rng, int gameLength);
 
 } // namespace zt

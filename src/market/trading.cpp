@@ -1,6 +1,7 @@
 #include "market/trading.h"
 
 #include "core/money.h"
+#include "core/numbers.h"
 
 #include <algorithm>
 
@@ -8,23 +9,8 @@ namespace zt {
 
 namespace {
 
-// The largest whole number not above a / b, for b > 0 and any sign of a.
-std::int64_t floorDivide(std::int64_t a, std::int64_t b) {
-    std::int64_t q = a / b;
-    if (a % b != 0 && a < 0) --q;
-    return q;
-}
-
-// a / b rounded to the nearest whole number, halves to the even neighbour, for b > 0.
-std::int64_t divideHalfEven(std::int64_t a, std::int64_t b) {
-    const std::int64_t q = floorDivide(a, b);
-    const std::int64_t twiceRest = 2 * (a - q * b);
-    if (twiceRest > b || (twiceRest == b && q % 2 != 0)) return q + 1;
-    return q;
-}
-
 // An outcome that changed nothing, refused or not.
-TradeOutcome unchanged(TradeRefusal why, std::int64_t maximum) {
+TradeOutcome unchanged(Refusal why, std::int64_t maximum) {
     TradeOutcome out;
     out.refusal = why;
     out.maximum = maximum;
@@ -33,7 +19,7 @@ TradeOutcome unchanged(TradeRefusal why, std::int64_t maximum) {
 
 // The outcome of a deal that went through.
 TradeOutcome dealt(std::int64_t units, std::int64_t dollars, std::int64_t maximum) {
-    TradeOutcome out = unchanged(TradeRefusal::none, maximum);
+    TradeOutcome out = unchanged(Refusal::None, maximum);
     out.units = units;
     out.dollars = dollars;
     return out;
@@ -101,13 +87,13 @@ std::int64_t purchaseMaximum(const Market& market, int slot) {
 
 TradeOutcome buy(const Market& market, int slot, std::int64_t units) {
     const std::int64_t most = purchaseMaximum(market, slot);
-    if (units < 0) return unchanged(TradeRefusal::tooFew, most);
-    if (units > most) return unchanged(TradeRefusal::overMaximum, most);
+    if (units < 0) return unchanged(Refusal::TooFew, most);
+    if (units > most) return unchanged(Refusal::AboveLimit, most);
     const std::int32_t price = market.supplyPrice[slot];
     const std::int64_t cost = price * units;
     const auto cash = checkedMoney(market.state.cash - cost);
-    if (!cash) return unchanged(TradeRefusal::cashLimit, most);
-    if (units == 0) return unchanged(TradeRefusal::none, most);
+    if (!cash) return unchanged(Refusal::MoneyRange, most);
+    if (units == 0) return unchanged(Refusal::None, most);
 
     // The maximum bounds `units` by the offer (32 bits) and the room left in the hold (16).
     GameState& state = market.state;
@@ -132,11 +118,11 @@ std::int64_t saleMaximum(const Market& market, int good) {
 
 TradeOutcome sell(const Market& market, int good, std::int64_t units) {
     const std::int64_t most = saleMaximum(market, good);
-    if (units <= 0) return unchanged(TradeRefusal::tooFew, most);
-    if (units > most) return unchanged(TradeRefusal::overMaximum, most);
+    if (units <= 0) return unchanged(Refusal::TooFew, most);
+    if (units > most) return unchanged(Refusal::AboveLimit, most);
     const std::int64_t proceeds = market.demandPrice[good] * units;
     const auto cash = checkedMoney(market.state.cash + proceeds);
-    if (!cash) return unchanged(TradeRefusal::cashLimit, most);
+    if (!cash) return unchanged(Refusal::MoneyRange, most);
 
     // The maximum bounds `units` by what is carried and what is demanded (32 bits each).
     GameState& state = market.state;

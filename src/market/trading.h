@@ -1,41 +1,19 @@
 #pragma once
 // The trading rules shared by the Trading Post and the Black Market: what can be bought and
 // sold, what a deal does to the cash, the hold and the market, and the texts of the lists.
+#include "core/answer.h"
 #include "core/catalogue.h"
 #include "core/game_state.h"
 
-#include <cassert>
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <type_traits>
 #include <vector>
 
 namespace zt {
 
 // The two markets of every galaxy: the Trading Post's twenty goods and the Black Market's six.
 enum class MarketKind { tradingPost, blackMarket };
-
-// A 1-based window onto one of the game's fixed arrays, so that one piece of code serves the
-// lists of either market whatever their sizes. It does not own what it shows.
-template <class T> class OneBasedView {
-  public:
-    OneBasedView() = default;
-    template <class Array>
-    requires(!std::is_same_v<std::remove_cv_t<Array>, OneBasedView>) OneBasedView(Array& array)
-        : first_(&*array.begin()), size_(Array::size()) {}
-
-    T& operator[](int i) const {
-        assert(i >= 1 && i <= size_);
-        return first_[i - 1];
-    }
-    int size() const { return size_; }
-    bool contains(int i) const { return i >= 1 && i <= size_; }
-
-  private:
-    T* first_ = nullptr;
-    int size_ = 0;
-};
 
 // The goods a galaxy sells (by supply slot) and buys (by demand slot) in one of its markets.
 OneBasedView<const std::int16_t> suppliedGoods(const Galaxy& galaxy, MarketKind kind);
@@ -73,22 +51,11 @@ inline bool isCarried(const CargoItem& item) {
     return item.quantity != 0;
 }
 
-// Why a deal was refused (the window beeps), or none when it went through.
-enum class TradeRefusal {
-    none,
-    tooFew,      // a sale of 0 or less, or a negative purchase
-    overMaximum, // more than the maximum allows
-    cashLimit,   // the cash would pass the 32-bit limit
-};
-
 // What a purchase, a sale or a scrapping did.
-struct TradeOutcome {
-    TradeRefusal refusal = TradeRefusal::none;
+struct TradeOutcome : Answer {
     std::int64_t units = 0;   // units bought, sold or scrapped
     std::int64_t dollars = 0; // dollars paid or received
     std::int64_t maximum = 0; // the maximum for the same slot or good after the deal
-
-    bool accepted() const { return refusal == TradeRefusal::none; }
 };
 
 // The most units of supply slot `slot` the player can buy: the least of what the cash pays

@@ -1,6 +1,6 @@
 #pragma once
+#include "core/answer.h"
 #include "core/game_state.h"
-#include "services/answer.h"
 
 #include <algorithm>
 #include <cstdint>

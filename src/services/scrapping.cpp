@@ -10,7 +10,7 @@ TradeOutcome scrapCargo(GameState& state, int good) {
     const std::int64_t proceeds = std::int64_t{kScrapDollarsPerUnit} * item.quantity;
     const auto cash = checkedMoney(state.cash + proceeds);
     if (!cash) {
-        out.refusal = TradeRefusal::cashLimit;
+        out.refusal = Refusal::MoneyRange;
         return out;
     }
     state.cash = *cash;

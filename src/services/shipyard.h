@@ -1,7 +1,7 @@
 #pragma once
+#include "core/answer.h"
 #include "core/catalogue.h"
 #include "core/game_state.h"
-#include "services/answer.h"
 
 #include <algorithm>
 #include <cstdint>

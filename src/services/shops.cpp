@@ -6,20 +6,10 @@
 
 namespace zt {
 
-namespace {
-
-// Whole units a sum of dollars pays for, rounded down (toward minus infinity).
-std::int64_t unitsPaidFor(std::int64_t dollars, std::int32_t unitPrice) {
-    const std::int64_t q = dollars / unitPrice;
-    return (dollars % unitPrice < 0) ? q - 1 : q;
-}
-
-} // namespace
-
 std::int64_t maxUnits(const GameState& state, const Catalogue& catalogue, const Shop& shop) {
     const std::int64_t room =
         std::int64_t{stockCapacity(state, catalogue, shop)} - stockLevel(state, shop);
-    return std::min(unitsPaidFor(state.cash, shop.unitPrice), room);
+    return std::min(floorDivide(state.cash, shop.unitPrice), room);
 }
 
 ShopAnswer buyUnits(GameState& state, const Catalogue& catalogue, const Shop& shop,

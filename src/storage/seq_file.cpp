@@ -1,5 +1,7 @@
 #include "storage/seq_file.h"
 
+#include "core/text_lines.h"
+
 #include <limits>
 
 namespace zt {
@@ -36,17 +38,7 @@ SeqFileError::SeqFileError(int line, int value, const std::string& what)
                          ": " + what),
       line(line), value(value) {}
 
-SeqReader::SeqReader(std::string_view content) {
-    std::size_t pos = 0;
-    while (pos < content.size()) {
-        std::size_t end = content.find('\n', pos);
-        if (end == std::string_view::npos) end = content.size();
-        std::string_view line = content.substr(pos, end - pos);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines_.push_back(line);
-        pos = end + 1;
-    }
-}
+SeqReader::SeqReader(std::string_view content) : lines_(splitLines(content)) {}
 
 void SeqReader::fail(const std::string& what) const {
     throw SeqFileError(line_ + 1, value_, what);

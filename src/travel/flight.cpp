@@ -1,6 +1,7 @@
 #include "travel/flight.h"
 
 #include "core/money.h"
+#include "core/numbers.h"
 #include "events/event_rolls.h"
 #include "market/market.h"
 #include "travel/route.h"
@@ -12,15 +13,7 @@ constexpr int kTrendsShiftBelow = 5;
 } // namespace
 
 std::int32_t debtWithInterest(std::int32_t debt) {
-    const std::int64_t hundredths = static_cast<std::int64_t>(debt) * 107;
-    std::int64_t whole = hundredths / 100;
-    std::int64_t rest = hundredths % 100;
-    if (rest < 0) { // floor for a negative debt
-        rest += 100;
-        --whole;
-    }
-    if (rest > 50 || (rest == 50 && whole % 2 != 0)) ++whole;
-    return heldMoney(whole);
+    return heldMoney(divideHalfEven(static_cast<std::int64_t>(debt) * 107, 100));
 }
 
 FlightOutcome fly(GameState& state, const Catalogue& catalogue, RandomSource& rng,

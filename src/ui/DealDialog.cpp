@@ -83,7 +83,7 @@ void DealDialog::showMaximum(std::int64_t maximum) {
 
 void DealDialog::act() {
     const std::optional<std::int64_t> units = number_->amount();
-    if (!units || !deal(market(), *units).accepted()) {
+    if (!units || !deal(market(), *units).done()) {
         beep();
         return;
     }

@@ -3,6 +3,7 @@
 #include "core/new_game.h"
 #include "core/numbers.h"
 #include "core/status_text.h"
+#include "market/market.h"
 #include "storage/saved_game.h"
 #include "travel/flight.h"
 #include "travel/route.h"

@@ -42,7 +42,7 @@ bool ScrapForm::offer(int good) {
 
 void ScrapForm::continueButton_Click() {
     if (scrapOption_->isChecked()) {
-        scrapped_ = scrapCargo(main_.state(), good_).accepted();
+        scrapped_ = scrapCargo(main_.state(), good_).done();
         if (!scrapped_) beep();
     }
     accept();

@@ -4,6 +4,8 @@
 #include "core/new_game.h"
 #include "core/random.h"
 #include "events/event_outcome.h"
+#include "market/market.h"
+#include "scripted_random.h"
 
 #include <gtest/gtest.h>
 

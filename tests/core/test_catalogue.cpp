@@ -1,5 +1,6 @@
 #include "core/catalogue.h"
 #include "market/market.h"
+#include "scripted_random.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,8 @@
 
 namespace zt {
 namespace {
+
+using test::ScriptedRandom;
 
 const std::string kTablePath = std::string(ZT_DATA_DIR) + "/strings.txt";
 

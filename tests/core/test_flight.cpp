@@ -12,6 +12,8 @@
 namespace zt {
 namespace {
 
+using test::ScriptedRandom;
+
 using test::shippedCatalogue;
 using test::startedGame;
 
@@ -61,8 +63,7 @@ struct Rolls {
 FlightOutcome flyTo(GameState& s, int cell, RecordingHost& host, Rolls rolls = {}) {
     EXPECT_TRUE(selectDestination(s, shippedCatalogue(), cell));
     ScriptedRandom draws;
-    test::addFlightDraws(draws, s, shippedCatalogue(), rolls.trend, rolls.hazard, rolls.pirates,
-                         rolls.irs);
+    test::addFlightDraws(draws, rolls.trend, rolls.hazard, rolls.pirates, rolls.irs);
     const FlightOutcome outcome = fly(s, shippedCatalogue(), draws, host);
     EXPECT_EQ(draws.remaining(), 0u) << "draws left over";
     return outcome;
@@ -146,10 +147,21 @@ TEST(Flight, EndsTheGameInsteadOnlyOnceTheTimeIsPastTheEndYear) {
 }
 
 TEST(Flight, InterestIsSevenPercentHalfToEvenHeldAtTheLimit) {
-    const std::pair<std::int32_t, std::int32_t> cases[] = {
-        {0, 0}, {7, 7}, {50, 54}, {150, 160}, {2007000000, 2147483647}, {2147483647, 2147483647}};
-    for (const auto& [debt, after] : cases)
-        EXPECT_EQ(debtWithInterest(debt), after) << debt;
+    const struct {
+        const char* name;
+        std::int32_t debt, after;
+    } rows[] = {
+        {"no debt", 0, 0},
+        {"7.49 rounds down", 7, 7},
+        {"53.5 rounds to the even 54", 50, 54},
+        {"160.5 rounds to the even 160", 150, 160},
+        {"a debt in credit rounds the same way", -50, -54},
+        {"-160.5 rounds to the even -160", -150, -160},
+        {"held at the limit", 2007000000, 2147483647},
+        {"at the limit already", 2147483647, 2147483647},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(debtWithInterest(row.debt), row.after) << row.name;
 }
 
 TEST(Flight, EarthTimeStaysExactOverManyFlights) {

@@ -6,6 +6,8 @@
 namespace zt {
 namespace {
 
+using test::drawFor;
+
 using test::Draws;
 using test::expectEmptyHold;
 using test::loadedShip;

@@ -1,73 +1,28 @@
+#include "flight_draws.h"
 #include "market/market.h"
 #include "support.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 namespace zt {
 namespace {
 
+using test::drawFor;
 using test::Draws;
+using test::ScriptedRandom;
 using test::shippedCatalogue;
 
-TEST(MarketDealing, RedrawsGoodsAlreadyTakenAndKeepsSuppliesOffTheDemands) {
-    Galaxy g;
-    // Demands: 5, 5 again (redrawn) -> 9, 1, 20. Supplies: 9 (demanded, redrawn) -> 2,
-    // 20 (demanded) -> 3, 2 (taken) -> 4, 17.
-    Draws draws{drawFor(5, 1, 20),  drawFor(5, 1, 20), drawFor(9, 1, 20), drawFor(1, 1, 20),
-                drawFor(20, 1, 20), drawFor(9, 1, 20), drawFor(2, 1, 20), drawFor(20, 1, 20),
-                drawFor(3, 1, 20),  drawFor(2, 1, 20), drawFor(4, 1, 20), drawFor(17, 1, 20)};
-    dealGoodsLists(g, draws);
-    EXPECT_EQ(std::vector<int>(g.demands.begin(), g.demands.end()),
-              (std::vector<int>{5, 9, 1, 20}));
-    EXPECT_EQ(std::vector<int>(g.supplies.begin(), g.supplies.end()),
-              (std::vector<int>{2, 3, 4, 17}));
-
-    Draws black{drawFor(6, 1, 6), drawFor(6, 1, 6), drawFor(1, 1, 6), drawFor(1, 1, 6),
-                drawFor(2, 1, 6), drawFor(6, 1, 6), drawFor(3, 1, 6)};
-    dealBlackLists(g, black);
-    EXPECT_EQ(g.blackDemands[1], 6);
-    EXPECT_EQ(g.blackDemands[2], 1);
-    EXPECT_EQ(g.blackSupplies[1], 2);
-    EXPECT_EQ(g.blackSupplies[2], 3);
+template <class List> std::vector<int> goodsOf(const List& list) {
+    return {list.begin(), list.end()};
 }
 
-TEST(MarketPrices, FollowTheRangeUpToOneAboveTheHigh) {
-    const PriceRange modems{6, 2};
-    Draws draws{0.0f, 0.99999994f, 0.5f, 0.9f};
-    EXPECT_EQ(drawPrice(modems, draws), 2);
-    EXPECT_EQ(drawPrice(modems, draws), 7); // r × 5 + 2 rounds to high + 1 near the top
-    EXPECT_EQ(drawPrice(modems, draws), 4); // 4.5 rounds to the even 4
-    EXPECT_EQ(drawPrice(modems, draws), 6); // 6.5 rounds to 6
-    Draws top{0.99999994f};
-    EXPECT_EQ(drawPrice(PriceRange{220000, 140000}, top), 220001);
-}
-
-TEST(MarketQuantities, MatchTheLotSizesOfEachPriceClass) {
-    struct Case {
-        int high, lowest, highest;
-    };
-    const Case cases[] = {{220000, 2, 214}, {17000, 8, 768}, {6, 408, 40825}, {100, 100, 10001}};
-    for (const Case& c : cases) {
-        Draws draws{0.0f, 0.99999994f};
-        EXPECT_EQ(drawQuantity(c.high, draws), c.lowest) << c.high;
-        EXPECT_EQ(drawQuantity(c.high, draws), c.highest) << c.high;
-    }
-}
-
-// A galaxy state dealt and priced with the clock, as a new game does.
-GameState dealtUniverse(RandomSource& rng) {
+// Every galaxy demands goods 1..4 and supplies 5..8; its black market demands 1, 2 and
+// supplies 3, 4.
+GameState listsByHand() {
     GameState s;
-    clearMarkets(s);
-    dealAllLists(s, rng);
-    refreshMarkets(s, shippedCatalogue(), rng);
-    return s;
-}
-
-TEST(MarketRefresh, DrawsInFourPassesInTheDocumentedOrder) {
-    GameState s;
-    // Galaxy lists fixed by hand: every galaxy demands 1..4, supplies 5..8, black 1,2 / 3,4.
     for (Galaxy& g : s.galaxies) {
         for (int k = 1; k <= 4; ++k) {
             g.demands[k] = static_cast<std::int16_t>(k);
@@ -76,14 +31,80 @@ TEST(MarketRefresh, DrawsInFourPassesInTheDocumentedOrder) {
         g.blackDemands[1] = 1, g.blackDemands[2] = 2;
         g.blackSupplies[1] = 3, g.blackSupplies[2] = 4;
     }
+    return s;
+}
+
+TEST(MarketDealing, RedrawsGoodsAlreadyTakenAndKeepsSuppliesOffTheDemands) {
+    Galaxy g;
+    // Demands: 5, 5 again (redrawn) -> 9, 1, 20. Supplies: 9 (demanded, redrawn) -> 2,
+    // 20 (demanded) -> 3, 2 (taken) -> 4, 17.
+    Draws draws{};
+    for (int good : {5, 5, 9, 1, 20, 9, 2, 20, 3, 2, 4, 17})
+        draws.add(drawFor(good, 1, kGoods));
+    dealGoodsLists(g, draws);
+    EXPECT_EQ(goodsOf(g.demands), (std::vector<int>{5, 9, 1, 20}));
+    EXPECT_EQ(goodsOf(g.supplies), (std::vector<int>{2, 3, 4, 17}));
+
+    Draws black{};
+    for (int good : {6, 6, 1, 1, 2, 6, 3})
+        black.add(drawFor(good, 1, kBlackGoods));
+    dealBlackLists(g, black);
+    EXPECT_EQ(goodsOf(g.blackDemands), (std::vector<int>{6, 1}));
+    EXPECT_EQ(goodsOf(g.blackSupplies), (std::vector<int>{2, 3}));
+}
+
+TEST(MarketDealing, DealsEveryGalaxysGoodsListsBeforeAnyBlackMarketList) {
+    GameState s;
+    ScriptedRandom draws;
+    test::addDealingDraws(draws);
+    dealAllLists(s, draws);
+    EXPECT_EQ(draws.remaining(), 0u);
+    EXPECT_EQ(s, listsByHand());
+}
+
+TEST(MarketDraws, PricesReachOneAboveTheHighAndQuantitiesFollowEachPriceClass) {
+    struct Row {
+        const char* name;
+        std::function<std::int32_t(RandomSource&)> draw;
+        float r;
+        std::int32_t expected;
+    };
+    const auto price = [](std::int32_t high, std::int32_t low) {
+        return [=](RandomSource& rng) { return drawPrice(PriceRange{high, low}, rng); };
+    };
+    const auto quantity = [](std::int32_t high) {
+        return [=](RandomSource& rng) { return drawQuantity(high, rng); };
+    };
+    const float top = 0.99999994f;
+    const Row rows[] = {
+        {"price at the low", price(6, 2), 0.0f, 2},
+        {"price near the top rounds to high + 1", price(6, 2), top, 7},
+        {"price 4.5 rounds to the even 4", price(6, 2), 0.5f, 4},
+        {"price 6.5 rounds to 6", price(6, 2), 0.9f, 6},
+        {"dearest price at its top", price(220000, 140000), top, 220001},
+        {"dearest good's smallest lot", quantity(220000), 0.0f, 2},
+        {"dearest good's largest lot", quantity(220000), top, 214},
+        {"middle class smallest lot", quantity(17000), 0.0f, 8},
+        {"middle class largest lot", quantity(17000), top, 768},
+        {"cheapest good's smallest lot", quantity(6), 0.0f, 408},
+        {"cheapest good's largest lot", quantity(6), top, 40825},
+        {"high 100 smallest lot", quantity(100), 0.0f, 100},
+        {"high 100 largest lot", quantity(100), top, 10001},
+    };
+    for (const Row& row : rows) {
+        Draws draws{row.r};
+        EXPECT_EQ(row.draw(draws), row.expected) << row.name;
+    }
+}
+
+TEST(MarketRefresh, DrawsInFourPassesInTheDocumentedOrder) {
+    GameState s = listsByHand();
     // 16 × 8 prices, 16 × 8 quantities, 16 × 4 black prices, 16 × 4 black quantities. All
     // draws are 0 except the first of each pass, which is the top of the range.
     ScriptedRandom draws;
-    for (int pass = 0; pass < 4; ++pass) {
-        const int count = pass < 2 ? 16 * 8 : 16 * 4;
-        for (int i = 0; i < count; ++i)
+    for (int pass = 0; pass < 4; ++pass)
+        for (int i = 0; i < (pass < 2 ? 16 * 8 : 16 * 4); ++i)
             draws.add(i == 0 ? 0.99999994f : 0.0f);
-    }
     refreshMarkets(s, shippedCatalogue(), draws);
     EXPECT_EQ(draws.remaining(), 0u);
     const Galaxy& first = s.galaxies[1];
@@ -97,49 +118,21 @@ TEST(MarketRefresh, DrawsInFourPassesInTheDocumentedOrder) {
     EXPECT_EQ(s.galaxies[16].blackSupplyPrice[2], 100);
 }
 
-TEST(MarketInvariants, HoldAfterManyRealDealsRefreshesAndShifts) {
-    ClockRandom rng(2024);
-    const Catalogue& c = shippedCatalogue();
-    for (int round = 0; round < 200; ++round) {
-        GameState s = dealtUniverse(rng);
-        if (round % 2) {
-            shiftTrends(s, rng);
-            // Before the refresh that follows a shift, no demand has a quantity yet.
-            for (const Galaxy& g : s.galaxies)
-                for (int good = 1; good <= kGoods; ++good)
-                    ASSERT_EQ(g.demandQuantity[good], 0);
-            refreshMarkets(s, c, rng);
-        }
-        for (int gi = 1; gi <= kGalaxies; ++gi) {
-            const Galaxy& g = s.galaxies[gi];
-            ASSERT_TRUE(marketInvariantsHold(g)) << "round " << round << " galaxy " << gi;
-            for (int k = 1; k <= kSupplySlots; ++k) {
-                const PriceRange& r = c.goodsPriceRange[g.supplies[k]];
-                EXPECT_GE(g.supplyPrice[k], r.low);
-                EXPECT_LE(g.supplyPrice[k], r.high + 1);
-                EXPECT_GE(g.supplyQuantity[k], 1);
-            }
-            for (int k = 1; k <= kDemandSlots; ++k)
-                EXPECT_GE(g.demandQuantity[g.demands[k]], 1);
-        }
-    }
-}
-
 TEST(MarketInvariants, DetectBrokenLists) {
-    ClockRandom rng(7);
-    GameState s = dealtUniverse(rng);
-    Galaxy g = s.galaxies[1];
+    const GameState s = listsByHand();
+    const Galaxy& g = s.galaxies[1];
     ASSERT_TRUE(marketInvariantsHold(g));
-    const std::function<void(Galaxy&)> breaks[] = {
-        [](Galaxy& b) { b.supplies[2] = b.supplies[1]; },
-        [](Galaxy& b) { b.supplies[1] = b.demands[1]; },
-        [](Galaxy& b) { b.demandQuantity[b.supplies[1]] = 5; },
-        [](Galaxy& b) { b.blackSupplies[1] = 7; },
+    const std::pair<const char*, std::function<void(Galaxy&)>> breaks[] = {
+        {"a good supplied twice", [](Galaxy& b) { b.supplies[2] = b.supplies[1]; }},
+        {"a demanded good supplied", [](Galaxy& b) { b.supplies[1] = b.demands[1]; }},
+        {"a quantity for a good not demanded", [](Galaxy& b) { b.demandQuantity[5] = 5; }},
+        {"a price for a good not demanded", [](Galaxy& b) { b.blackDemandPrice[3] = 5; }},
+        {"a black-market good out of range", [](Galaxy& b) { b.blackSupplies[1] = 7; }},
     };
-    for (const auto& brk : breaks) {
+    for (const auto& [name, brk] : breaks) {
         Galaxy broken = g;
         brk(broken);
-        EXPECT_FALSE(marketInvariantsHold(broken));
+        EXPECT_FALSE(marketInvariantsHold(broken)) << name;
     }
 }
 

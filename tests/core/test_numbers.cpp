@@ -2,11 +2,15 @@
 #include "core/money.h"
 #include "core/numbers.h"
 #include "core/random.h"
+#include "scripted_random.h"
 
 #include <gtest/gtest.h>
 
 namespace zt {
 namespace {
+
+using test::drawFor;
+using test::ScriptedRandom;
 
 TEST(AddCommas, GroupsDigitsInThreesFromTheRight) {
     const std::pair<const char*, const char*> cases[] = {

@@ -15,7 +15,7 @@ TEST(Scrapping, PaysTwoDollarsAUnitForOneGoodAndIsRefusedPastTheCashLimit) {
     s.blackCargo[4] = {3, 100};
     s.cargoInHold = 50;
     const TradeOutcome out = scrapCargo(s, 4);
-    ASSERT_TRUE(out.accepted());
+    ASSERT_TRUE(out.done());
     EXPECT_EQ(out.dollars, 74);
     EXPECT_EQ(s.cash, 1074);
     EXPECT_EQ(s.cargoInHold, 13);
@@ -26,10 +26,10 @@ TEST(Scrapping, PaysTwoDollarsAUnitForOneGoodAndIsRefusedPastTheCashLimit) {
     const std::int32_t top = std::numeric_limits<std::int32_t>::max();
     s.cash = top - 19;
     const GameState before = s;
-    EXPECT_EQ(scrapCargo(s, 5).refusal, TradeRefusal::cashLimit);
+    EXPECT_EQ(scrapCargo(s, 5).refusal, Refusal::MoneyRange);
     EXPECT_TRUE(s == before);
     s.cash = top - 20;
-    ASSERT_TRUE(scrapCargo(s, 5).accepted());
+    ASSERT_TRUE(scrapCargo(s, 5).done());
     EXPECT_EQ(s.cash, top);
 }
 

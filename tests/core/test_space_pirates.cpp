@@ -6,114 +6,114 @@
 namespace zt {
 namespace {
 
+using test::drawFor;
 using test::Draws;
-using test::expectEmptyHold;
-using test::loadedShip;
 using test::shippedCatalogue;
 
-std::string caughtText(const std::string& opening, int damage) {
+std::string caught(const std::string& opening, int damage) {
     return opening + std::to_string(damage) +
            " shield units the pirates catch up to you and take your cargo!";
 }
+const std::string kAfter = "After taking out ";
+const std::string kAway = "You get away from the pirates but hear the words \"Next time...\" "
+                          "come over the communication line.";
+const std::string kDestroyed = "You tried to get away, but your ship was DESTROYED! You have been "
+                               "given another Planet Hopper and your debt has been increased by "
+                               "$10,000!";
+const std::string kDumped =
+    "Your cargo has been jetisoned. The pirates stop to pick it up allowing you to escape.";
+const std::string kPolice = "The Zenthari Police arrive just in time to save you. As they are "
+                            "being led off, you hear one of the pirates say you are now a marked "
+                            "man!";
+const std::string kLate = "The Zenthari Police don't make it in time, and after taking out ";
+const std::string kLeftToThem = "The authorities come but find black market goods on your ship "
+                                "and leave you to the pirates.";
 
-TEST(PiratesRun, FasterShipsAreCaughtOnFewerRolls) {
-    // The last roll that is caught is 40 − 3 × speed − 1; ship 4 flies at speed 1.
-    const std::pair<std::int16_t, int> cases[] = {{4, 36}, {7, 27}};
-    for (const auto& [shipType, lastCaughtRoll] : cases) {
-        GameState s = loadedShip(shipType);
-        Draws caught{drawFor(lastCaughtRoll, 1, 100), drawFor(12, 10, 40)};
-        const EventOutcome out = meetPirates(s, shippedCatalogue(), PiratesChoice::Run, caught);
-        EXPECT_EQ(out.messages, std::vector<std::string>{caughtText("After taking out ", 12)})
-            << "ship " << shipType;
-        EXPECT_EQ(s.shields, 78);
-        EXPECT_EQ(s.debt, 2000);
-        EXPECT_EQ(out.rewrite, (StatusLabels{.shields = true}));
-        expectEmptyHold(s);
-
-        GameState t = loadedShip(shipType);
-        const GameState before = t;
-        Draws escaped{drawFor(lastCaughtRoll + 1, 1, 100)};
-        const EventOutcome away = meetPirates(t, shippedCatalogue(), PiratesChoice::Run, escaped);
-        EXPECT_EQ(t, before) << "an escape costs nothing, ship " << shipType;
-        EXPECT_EQ(away.messages, std::vector<std::string>{
-                                     "You get away from the pirates but hear the words \"Next "
-                                     "time...\" come over the communication line."});
-        EXPECT_EQ(away.rewrite, StatusLabels{});
-    }
+float roll(int n) {
+    return drawFor(n, 1, 100);
+}
+float hit(int n) {
+    return drawFor(n, 10, 40);
+}
+std::string robbed(int damage) {
+    return caught(kAfter, damage);
 }
 
-TEST(PiratesCapture, ShieldsShotDownToZeroOrBelowLoseTheShip) {
-    // {shields, damage}: down to 0, below 0, and down to 1 (kept).
-    for (const auto& [shields, damage] : {std::pair{25, 25}, {1, 30}, {26, 25}}) {
-        GameState s = loadedShip(7);
-        s.shields = static_cast<std::int16_t>(shields);
-        Draws draws{drawFor(1, 1, 100), drawFor(damage, 10, 40)};
-        const EventOutcome out = meetPirates(s, shippedCatalogue(), PiratesChoice::Run, draws);
-        if (shields > damage) {
-            EXPECT_FALSE(out.shipDestroyed);
-            EXPECT_EQ(s.shields, 1);
+enum class Fate { Kept, Robbed, Lost };
+
+// loadedShip() with the given ship and shields, and with one unit of the last black-market
+// good or none, meets the pirates.
+struct Row {
+    const char* name;
+    std::int16_t ship, shields;
+    bool black;
+    PiratesChoice choice;
+    std::vector<float> draws;
+    std::vector<std::string> messages;
+    Fate fate;
+    std::int16_t shieldsAfter = 0; // when robbed
+};
+
+TEST(SpacePirates, EachChoiceEndsAsTheRulesSay) {
+    using enum PiratesChoice;
+    using enum Fate;
+    // Running is caught on a roll up to 40 − 3 × speed − 1: ship 4 flies at speed 1, ship 7 at 4.
+    const Row rows[] = {
+        {"ship 4 caught on 36", 4, 90, true, Run, {roll(36), hit(12)}, {robbed(12)}, Robbed, 78},
+        {"ship 4 away on 37", 4, 90, true, Run, {roll(37)}, {kAway}, Kept},
+        {"ship 7 caught on 27", 7, 90, true, Run, {roll(27), hit(12)}, {robbed(12)}, Robbed, 78},
+        {"ship 7 away on 28", 7, 90, true, Run, {roll(28)}, {kAway}, Kept},
+        {"shields shot down to 0", 7, 25, true, Run, {roll(1), hit(25)}, {kDestroyed}, Lost},
+        {"shields shot below 0", 7, 1, true, Run, {roll(1), hit(30)}, {kDestroyed}, Lost},
+        {"shields shot down to 1", 7, 26, true, Run, {roll(1), hit(25)}, {robbed(25)}, Robbed, 1},
+        {"dumping the cargo", 5, 90, true, DumpCargo, {}, {kDumped}, Robbed, 90},
+        {"police in time on 74", 1, 90, false, CallForHelp, {roll(74)}, {kPolice}, Kept},
+        {"police late on 75",
+         1,
+         90,
+         false,
+         CallForHelp,
+         {roll(75), hit(17)},
+         {caught(kLate, 17)},
+         Robbed,
+         73},
+        {"black goods: no police",
+         1,
+         90,
+         true,
+         CallForHelp,
+         {hit(30)},
+         {kLeftToThem, robbed(30)},
+         Robbed,
+         60},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        GameState s = test::loadedShip(row.ship);
+        s.shields = row.shields;
+        s.blackCargo.fill({});
+        if (row.black) s.blackCargo[kBlackGoods] = {1, 5000};
+        s.cargoInHold = static_cast<std::int16_t>(40 + row.black);
+        GameState expected = s;
+        Draws draws{};
+        for (float r : row.draws)
+            draws.add(r);
+        const EventOutcome out = meetPirates(s, shippedCatalogue(), row.choice, draws);
+        EXPECT_EQ(out.messages, row.messages);
+        if (row.fate == Lost) {
+            test::expectReplacementShip(s, out);
             continue;
         }
-        EXPECT_EQ(out.messages,
-                  std::vector<std::string>{
-                      "You tried to get away, but your ship was DESTROYED! You have been given "
-                      "another Planet Hopper and your debt has been increased by $10,000!"});
-        test::expectReplacementShip(s, out);
+        if (row.fate == Robbed) {
+            expected.cargo.fill({});
+            expected.blackCargo.fill({});
+            expected.cargoInHold = 0;
+            expected.shields = row.shieldsAfter;
+        }
+        EXPECT_EQ(s, expected);
+        EXPECT_FALSE(out.shipDestroyed);
+        EXPECT_EQ(out.rewrite, (StatusLabels{.shields = s.shields != row.shields}));
     }
-}
-
-TEST(PiratesDump, LosesTheCargoButNothingElse) {
-    GameState s = loadedShip(5);
-    GameState expected = s;
-    Draws none{};
-    const EventOutcome out = meetPirates(s, shippedCatalogue(), PiratesChoice::DumpCargo, none);
-    expectEmptyHold(s);
-    expected.cargo = s.cargo;
-    expected.blackCargo = s.blackCargo;
-    expected.cargoInHold = 0;
-    EXPECT_EQ(s, expected);
-    EXPECT_EQ(out.messages, std::vector<std::string>{"Your cargo has been jetisoned. The pirates "
-                                                     "stop to pick it up allowing you to escape."});
-    EXPECT_FALSE(out.shipDestroyed);
-}
-
-TEST(PiratesCallForHelp, PoliceComeInTimeOnRollsBelow75) {
-    GameState s = loadedShip();
-    s.blackCargo[2] = {};
-    s.cargoInHold = 40;
-    const GameState before = s;
-    Draws saved{drawFor(74, 1, 100)};
-    const EventOutcome out = meetPirates(s, shippedCatalogue(), PiratesChoice::CallForHelp, saved);
-    EXPECT_EQ(s, before);
-    EXPECT_EQ(out.messages,
-              std::vector<std::string>{"The Zenthari Police arrive just in time to save you. As "
-                                       "they are being led off, you hear one of the pirates say "
-                                       "you are now a marked man!"});
-    EXPECT_EQ(out.rewrite, StatusLabels{});
-
-    Draws late{drawFor(75, 1, 100), drawFor(17, 10, 40)};
-    const EventOutcome caught =
-        meetPirates(s, shippedCatalogue(), PiratesChoice::CallForHelp, late);
-    EXPECT_EQ(caught.messages,
-              std::vector<std::string>{caughtText(
-                  "The Zenthari Police don't make it in time, and after taking out ", 17)});
-    EXPECT_EQ(s.shields, 73);
-    expectEmptyHold(s);
-}
-
-TEST(PiratesCallForHelp, BlackMarketGoodsLeaveTheShipToThePirates) {
-    GameState s = loadedShip();
-    s.blackCargo[2] = {};
-    s.blackCargo[6] = {1, 5000}; // a single unit of the last black good is enough
-    // No police roll: the capture's damage is the only draw.
-    Draws draws{drawFor(30, 10, 40)};
-    const EventOutcome out = meetPirates(s, shippedCatalogue(), PiratesChoice::CallForHelp, draws);
-    EXPECT_EQ(out.messages, (std::vector<std::string>{
-                                "The authorities come but find black market goods on your ship "
-                                "and leave you to the pirates.",
-                                caughtText("After taking out ", 30)}));
-    EXPECT_EQ(s.shields, 60);
-    expectEmptyHold(s);
 }
 
 } // namespace

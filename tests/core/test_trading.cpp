@@ -60,7 +60,7 @@ TEST(Purchase, MergesIntoTheCargoRecordAndLowersTheOffer) {
     GameState s = tradingWorld(100'000, 5, {10, 100});
     s.galaxies[1].supplyPrice[1] = 120;
     const TradeOutcome out = buy(goodsHere(s), 1, 30);
-    ASSERT_TRUE(out.accepted());
+    ASSERT_TRUE(out.done());
     EXPECT_EQ(out.maximum, 20); // what is left on offer
     EXPECT_EQ(s.cash, 96'400);
     EXPECT_EQ(s.cargo[5], (CargoItem{40, 115})); // (1000 + 3600) / 40
@@ -75,15 +75,15 @@ TEST(Purchase, RefusalsAndZeroUnitsChangeNothing) {
         std::int32_t cash;
         std::int16_t inHold;
         std::int64_t units;
-        TradeRefusal refusal;
+        Refusal refusal;
     };
     const Case cases[] = {
-        {"one over the maximum", 1000, 0, 34, TradeRefusal::overMaximum},
-        {"a held huge amount", 1000, 0, 1'000'000'000'000'000LL, TradeRefusal::overMaximum},
-        {"negative units", 1000, 0, -1, TradeRefusal::tooFew},
-        {"zero with negative cash", -100, 0, 0, TradeRefusal::overMaximum},
-        {"zero with an over-full hold", 1000, 120, 0, TradeRefusal::overMaximum},
-        {"zero units", 1000, 0, 0, TradeRefusal::none},
+        {"one over the maximum", 1000, 0, 34, Refusal::AboveLimit},
+        {"a held huge amount", 1000, 0, 1'000'000'000'000'000LL, Refusal::AboveLimit},
+        {"negative units", 1000, 0, -1, Refusal::TooFew},
+        {"zero with negative cash", -100, 0, 0, Refusal::AboveLimit},
+        {"zero with an over-full hold", 1000, 120, 0, Refusal::AboveLimit},
+        {"zero units", 1000, 0, 0, Refusal::None},
     };
     for (const Case& c : cases) {
         GameState s = tradingWorld(c.cash);
@@ -122,12 +122,12 @@ TEST(Sale, IsBoundByCargoAndDemandAndSellingOutForgetsThePricePaid) {
     EXPECT_EQ(saleMaximum(goodsHere(s), 2), 30); // carried 30 of 100 demanded
 
     const TradeOutcome out = sell(goodsHere(s), 2, 12);
-    ASSERT_TRUE(out.accepted());
+    ASSERT_TRUE(out.done());
     EXPECT_EQ(out.maximum, 18);
     EXPECT_EQ(s.cash, 2400);
     EXPECT_EQ(s.cargo[2], (CargoItem{18, 37}));
     EXPECT_EQ(s.galaxies[1].demandQuantity[2], 88);
-    ASSERT_TRUE(sell(goodsHere(s), 2, 18).accepted());
+    ASSERT_TRUE(sell(goodsHere(s), 2, 18).done());
     EXPECT_EQ(s.cargo[2], (CargoItem{0, 0}));
     EXPECT_EQ(s.cargoInHold, 0);
 }
@@ -137,20 +137,20 @@ TEST(Sale, RefusalsChangeNothingAndTheCashMayReachItsLimit) {
         const char* what;
         std::int32_t cash;
         std::int64_t units;
-        TradeRefusal refusal;
+        Refusal refusal;
     };
     const Case cases[] = {
-        {"zero units", 500, 0, TradeRefusal::tooFew},
-        {"negative units", 500, -3, TradeRefusal::tooFew},
-        {"more than carried", 500, 31, TradeRefusal::overMaximum},
-        {"cash past the 32-bit limit", kTop - 299, 1, TradeRefusal::cashLimit},
-        {"cash right up to the limit", kTop - 300, 1, TradeRefusal::none},
+        {"zero units", 500, 0, Refusal::TooFew},
+        {"negative units", 500, -3, Refusal::TooFew},
+        {"more than carried", 500, 31, Refusal::AboveLimit},
+        {"cash past the 32-bit limit", kTop - 299, 1, Refusal::MoneyRange},
+        {"cash right up to the limit", kTop - 300, 1, Refusal::None},
     };
     for (const Case& c : cases) {
         GameState s = tradingWorld(c.cash, 3, {30, 10});
         const GameState before = s;
         EXPECT_EQ(sell(goodsHere(s), 3, c.units).refusal, c.refusal) << c.what;
-        if (c.refusal == TradeRefusal::none)
+        if (c.refusal == Refusal::None)
             EXPECT_EQ(s.cash, kTop);
         else
             EXPECT_TRUE(s == before) << c.what;
@@ -161,7 +161,7 @@ TEST(BlackMarket, TradesItsOwnListsInTheHoldItSharesWithTheTradingPost) {
     GameState s = tradingWorld(1000);
     const Market black = marketHere(s, test::shippedCatalogue(), MarketKind::blackMarket);
     EXPECT_EQ(purchaseMaximum(black, 2), 1); // $1000 at 700
-    ASSERT_TRUE(buy(black, 1, 20).accepted());
+    ASSERT_TRUE(buy(black, 1, 20).done());
     EXPECT_EQ(s.cash, 200);
     EXPECT_EQ(s.blackCargo[3], (CargoItem{20, 40}));
     EXPECT_EQ(s.cargo[7], CargoItem{}); // the regular good of the same number is untouched
@@ -170,15 +170,15 @@ TEST(BlackMarket, TradesItsOwnListsInTheHoldItSharesWithTheTradingPost) {
     // The hold is one: black goods count against regular purchases and the other way round.
     s.cash = 100'000;
     s.galaxies[1].supplyQuantity[1] = 500;
-    ASSERT_TRUE(buy(goodsHere(s), 1, 80).accepted());
+    ASSERT_TRUE(buy(goodsHere(s), 1, 80).done());
     s.galaxies[1].blackSupplyQuantity[1] = 10;
-    EXPECT_EQ(buy(black, 1, 1).refusal, TradeRefusal::overMaximum);
+    EXPECT_EQ(buy(black, 1, 1).refusal, Refusal::AboveLimit);
 
     // Only what this Black Market demands can be sold, from its own demand.
     s.blackCargo[1] = {4, 1000};
     s.cargoInHold = 104;
     EXPECT_FALSE(buysGood(black, 3));
-    ASSERT_TRUE(sell(black, 1, 4).accepted());
+    ASSERT_TRUE(sell(black, 1, 4).done());
     EXPECT_EQ(s.galaxies[1].blackDemandQuantity[1], 6);
     EXPECT_EQ(s.galaxies[1].demandQuantity[1], 100);
 }

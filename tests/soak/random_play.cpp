@@ -6,6 +6,7 @@
 #include "events/irs_inspection.h"
 #include "events/natural_hazard.h"
 #include "events/space_pirates.h"
+#include "market/market.h"
 #include "market/trading.h"
 #include "services/bank.h"
 #include "services/scrapping.h"
@@ -347,9 +348,8 @@ std::string RandomPlayer::buyFrom(MarketKind kind) {
         command += " " + str(units);
     }
     const TradeOutcome out = buy(market, slot, units);
-    expect(out.accepted() == (units >= 0 && units <= most),
-           command + ": refusal against the maximum");
-    if (!out.accepted() || units == 0) return refused(before, command);
+    expect(out.done() == (units >= 0 && units <= most), command + ": refusal against the maximum");
+    if (!out.done() || units == 0) return refused(before, command);
     const CargoItem& had =
         kind == MarketKind::tradingPost ? before.cargo[good] : before.blackCargo[good];
     expect(state_.cash == before.cash - price * units, command + ": the cost did not add up");
@@ -378,7 +378,7 @@ std::string RandomPlayer::sellTo(MarketKind kind) {
             return refused(before, "sell black " + str(good) + ": no demand");
         const std::string command = "scrap good " + str(good);
         const TradeOutcome out = scrapCargo(state_, good);
-        if (!out.accepted()) {
+        if (!out.done()) {
             expect(before.cash + 2 * held > kMoneyMax, command + ": refused for no reason");
             return refused(before, command);
         }
@@ -396,9 +396,9 @@ std::string RandomPlayer::sellTo(MarketKind kind) {
     if (!amount) return refused(before, command);
     const TradeOutcome out = sell(market, good, *amount);
     const bool allowed = *amount >= 1 && *amount <= most;
-    expect(out.accepted() == (allowed && fitsMoney(before.cash + price * *amount)),
+    expect(out.done() == (allowed && fitsMoney(before.cash + price * *amount)),
            command + ": refusal against the maximum");
-    if (!out.accepted()) return refused(before, command);
+    if (!out.done()) return refused(before, command);
     expect(state_.cash == before.cash + price * *amount &&
                state_.cargoInHold == before.cargoInHold - *amount &&
                market.cargo[good].quantity == held - *amount && market.demandQuantity[good] >= 0,

@@ -42,8 +42,7 @@ template <class List> QString goodsText(Main& m, const List& list) {
 void queueEventFlight(TestGame& game, std::array<int, 3> rolls,
                       std::array<std::vector<float>, 3> draws) {
     ScriptedRandom flight;
-    addFlightDraws(flight, game.main->state(), game.main->catalogue(), 50, rolls[0], rolls[1],
-                   rolls[2]);
+    addFlightDraws(flight, 50, rolls[0], rolls[1], rolls[2]);
     while (flight.remaining() > 3)
         game.rng.queue(flight.next());
     for (const auto& windowDraws : draws) {
@@ -115,7 +114,7 @@ void FlightWindowTest::theFlightMovesTheRedBoxAndUpdatesEveryLabel() {
     Main& m = s.main;
     m.state().debt = 1000;
     click(&m, "mapImage_8");
-    s.game.rng.queueFlight(m);
+    s.game.rng.queueFlight();
     click(&m, "goButton");
     QCOMPARE(s.game.rng.queued(), std::size_t{0});
     const Galaxy& five = m.state().galaxies[5];
@@ -129,7 +128,7 @@ void FlightWindowTest::theFlightMovesTheRedBoxAndUpdatesEveryLabel() {
     QVERIFY(!goEnabled(m));
     QVERIFY(m.findChild<SoundPlayer*>("soundControl")->deviceOpened()); // the engine
     click(&m, "mapImage_7"); // and back by the menu entry
-    s.game.rng.queueFlight(m);
+    s.game.rng.queueFlight();
     trigger(&m, "goMenu");
     QCOMPARE(labelText(&m, "earthTimeLabel"), QStringLiteral("2302"));
     QCOMPARE(visibleOutlines(m), QStringList{"7 #ff0000"});
@@ -142,7 +141,7 @@ void FlightWindowTest::theTrendsMessageComesBeforeTheShipMoves() {
     s.game.recorder.onMessage = [&](const QString&) {
         cashWhenShown = labelText(&s.main, "cashLabel");
     };
-    s.game.rng.queueFlight(s.main, 4);
+    s.game.rng.queueFlight(4);
     click(&s.main, "goButton");
     QCOMPARE(s.game.recorder.messages,
              QStringList{"CONSUMER TRENDS SHIFT!! ALL GALAXIES SUPPLIES/DEMANDS CHANGE!"});
@@ -153,7 +152,7 @@ void FlightWindowTest::theTrendsMessageComesBeforeTheShipMoves() {
 void FlightWindowTest::theMapFlashesTwice() {
     Started s;
     click(&s.main, "mapImage_8");
-    s.game.rng.queueFlight(s.main);
+    s.game.rng.queueFlight();
     click(&s.main, "goButton");
     auto* timer = s.main.findChild<QTimer*>("zoomTimer");
     QVERIFY(timer->isActive());

@@ -207,7 +207,7 @@ void MainWindowTest::missingPicturesAndSoundsAreNamedOnceOnStandardError() {
         startKnownGame(m); // the map needs every picture again
         for (const char* destination : {"mapImage_8", "mapImage_7"}) {
             click(&m, destination);
-            rng.queueFlight(m);
+            rng.queueFlight();
             click(&m, "goButton"); // the engine sound each time
         }
     });

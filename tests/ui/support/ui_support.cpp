@@ -32,11 +32,9 @@ float TestRandom::next() {
     return r;
 }
 
-void TestRandom::queueFlight(const Main& main, int trendRoll, int hazardRoll, int piratesRoll,
-                             int irsRoll) {
+void TestRandom::queueFlight(int trendRoll, int hazardRoll, int piratesRoll, int irsRoll) {
     ScriptedRandom draws;
-    addFlightDraws(draws, const_cast<Main&>(main).state(), main.catalogue(), trendRoll, hazardRoll,
-                   piratesRoll, irsRoll);
+    addFlightDraws(draws, trendRoll, hazardRoll, piratesRoll, irsRoll);
     while (draws.remaining() > 0)
         queued_.push_back(draws.next());
 }

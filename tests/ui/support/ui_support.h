@@ -38,10 +38,10 @@ class TestRandom : public RandomSource {
     explicit TestRandom(std::uint32_t seed) : seeded_(seed) {}
     float next() override;
     void queue(float r) { queued_.push_back(r); }
-    // Queues the draws of one flight from the main window's game: the trends roll, the
-    // market's draws, then the hazard, pirates and IRS rolls (each 1..100).
-    void queueFlight(const Main& main, int trendRoll = 50, int hazardRoll = 100,
-                     int piratesRoll = 100, int irsRoll = 100);
+    // Queues the draws of one flight: the trends roll, the market's draws, then the hazard,
+    // pirates and IRS rolls (each 1..100).
+    void queueFlight(int trendRoll = 50, int hazardRoll = 100, int piratesRoll = 100,
+                     int irsRoll = 100);
     std::size_t queued() const { return queued_.size(); }
 
   private:
