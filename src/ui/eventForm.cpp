@@ -26,15 +26,15 @@ QLabel* pictureLabel(const char* name, const QPixmap& picture, QWidget* parent) 
 
 } // namespace
 
-EventForm::EventForm(Main& main, const char* objectName, const char* title, const char* picture,
-                     bool twoPictures, const char* sound)
-    : QDialog(&main), main_(main), sound_(QString::fromLatin1(sound)),
+EventForm::EventForm(GameSession& session, QWidget* parent, const char* objectName,
+                     const char* title, const char* picture, bool twoPictures, const char* sound)
+    : QDialog(parent), session_(session), sound_(QString::fromLatin1(sound)),
       options_(new QButtonGroup(this)) {
     setObjectName(QString::fromLatin1(objectName));
     setWindowTitle(QString::fromUtf8(title));
     applySpaceLook(this);
 
-    const QPixmap image(QDir(main.dataFolder())
+    const QPixmap image(QDir(session.dataFolder())
                             .filePath(QStringLiteral("Graphics/") + QString::fromLatin1(picture)));
     auto* row = new QHBoxLayout(this);
     row->setSpacing(16);
@@ -78,13 +78,13 @@ void EventForm::addCommand(const char* name, const char* text) {
 
 void EventForm::alert() {
     prepare();
-    main_.playSound(sound_);
+    session_.playSound(sound_);
     exec();
 }
 
 void EventForm::command() {
     const EventOutcome outcome = decide(options_->checkedId());
-    if (outcome.rewrite != StatusLabels{}) main_.refreshStatus();
+    if (outcome.rewrite != StatusLabels{}) session_.eventDecided();
     for (const std::string& message : outcome.messages)
         showMessage(this, QString::fromStdString(message));
     accept();

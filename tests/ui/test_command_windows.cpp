@@ -115,7 +115,7 @@ void CommandWindowsTest::theBankLendsAndTakesRepaymentsAndTheRouteFollows() {
     QVERIFY(enabled(&s.main, "goButton"));
     QCOMPARE(s.game.recorder.beeps, 0);
     // The boxes keep their text for the next visit; the figures follow the state.
-    s.main.state().cash = 777;
+    s.main.session().state().cash = 777;
     playInWindow(s.main, "bankButton", [&](QWidget* bank) {
         QCOMPARE(shownTexts(bank, {"loanAmountBox", "cashLabel"}), (QStringList{"115", "$777"}));
     });
@@ -179,14 +179,14 @@ void CommandWindowsTest::refusedAmountsBeepAndChangeNothing() {
     };
     for (const auto& c : cases) {
         StartedGame s(c.cash, c.debt, 1, 10, 20);
-        const GameState before = s.main.state();
+        const GameState before = s.main.session().state();
         const QStringList labels = shownTexts(&s.main, kMainMoney);
         playInWindow(s.main, c.button, [&](QWidget* form) {
             typeInto(form, c.box, c.typed);
             click(form, c.command);
         });
         QCOMPARE(s.game.recorder.beeps, 1);
-        QVERIFY2(s.main.state() == before, c.typed);
+        QVERIFY2(s.main.session().state() == before, c.typed);
         QCOMPARE(shownTexts(&s.main, kMainMoney), labels);
     }
 }

@@ -15,8 +15,8 @@ namespace {
 // A short game whose time has run out, with `cash` and nothing else, and a destination.
 void lastFlightReady(Main& m, std::int32_t cash) {
     startKnownGame(m);
-    m.state().cash = cash;
-    m.state().earthTime = *EarthTime::fromText("2401");
+    m.session().state().cash = cash;
+    m.session().state().earthTime = *EarthTime::fromText("2401");
     click(&m, "mapImage_8");
 }
 
@@ -65,7 +65,7 @@ void EndOfGameTest::aNewHighScoreIsWrittenShownAndANewGameFollows() {
                           "High Score List!",
                           "$30,000", "Trader", "highScoresForm", name, "$30,000", "Cadet Yuki"}));
     const HighScores onDisk = readHighScores(game.folder.filePath("Winners.txt").toStdString());
-    QCOMPARE(onDisk, m.highScores());
+    QCOMPARE(onDisk, m.session().highScores());
     QCOMPARE(onDisk[3].names[2], name.toStdString());
     QCOMPARE(labelText(&m, "earthTimeLabel"), QStringLiteral("2300.00")); // a new game
     QVERIFY(m.isVisible());
@@ -87,7 +87,7 @@ void EndOfGameTest::aScoreTooLowLeavesTheFileAndExitSkipsTheList() {
                                 "Sorry, you score was not high enough to make the high score list.",
                                 "$10,000"}));
     QCOMPARE(winnersFile(game), before);
-    QCOMPARE(m.state().currentGalaxy, 3); // scored instead of flown
+    QCOMPARE(m.session().state().currentGalaxy, 3); // scored instead of flown
     QVERIFY(!m.isVisible());
     QVERIFY(!m.findChild<QDialog*>("highScoresForm"));
 }
@@ -107,9 +107,9 @@ void EndOfGameTest::closingEachWindowCountsAsItsDefault() {
     });
     click(&m, "goButton");
     QCOMPARE(name, QStringLiteral("Trader"));
-    QCOMPARE(m.highScores()[3].scores[1], 1000000);
+    QCOMPARE(m.session().highScores()[3].scores[1], 1000000);
     QCOMPARE(labelText(&m, "earthTimeLabel"), QStringLiteral("2300.00"));
-    QCOMPARE(m.state().endYear, 2400); // the option shown when the window was closed
+    QCOMPARE(m.session().state().endYear, 2400); // the option shown when the window was closed
 }
 
 void EndOfGameTest::aListThatCannotBeSavedIsReported() {
@@ -118,8 +118,8 @@ void EndOfGameTest::aListThatCannotBeSavedIsReported() {
     QDir(game.folder.path()).remove("Winners.txt");
     QDir(game.folder.path()).mkdir("Winners.txt");
     Main m(game.folder.folders(), game.rng);
-    QCOMPARE(m.highScores(), HighScores{}); // unreadable: empty lists
-    lastFlightReady(m, 20);                 // just the toll
+    QCOMPARE(m.session().highScores(), HighScores{}); // unreadable: empty lists
+    lastFlightReady(m, 20);                           // just the toll
     answerModal("exitButton");
     click(&m, "goButton");
     QCOMPARE(game.recorder.messages.size(), 1);

@@ -89,7 +89,7 @@ void GuidesAndSearchTest::theSearchListsAndBoxesGalaxiesAndRestoresTheMap() {
     TestGame game;
     Main& main = *game.main;
     startKnownGame(main);
-    GameState& s = main.state();
+    GameState& s = main.session().state();
     for (Galaxy& g : s.galaxies) { // good 7 and black good 5 nowhere...
         for (int k = 1; k <= 4; ++k)
             g.demands[k] = static_cast<std::int16_t>(k), g.supplies[k] = std::int16_t(k + 8);

@@ -64,13 +64,13 @@ void StartupFlowTest::aNewGameKeepsTheLengthChosenAndStartsAfresh() {
     });
     click(g.form, "startNewGameButton");
     QCOMPARE(seen, (QStringList{"startNewGameForm", "greeting hidden", "short"}));
-    QCOMPARE(m.state().endYear, 3500);
-    QCOMPARE(m.state().gameLength, 1);
+    QCOMPARE(m.session().state().endYear, 3500);
+    QCOMPARE(m.session().state().gameLength, 1);
 
     // A new game in play: the window offers the last length, and its close box takes the
     // option shown; the hold, the money and the pick start afresh.
     placeGalaxies(m, kKnownLayout);
-    GameState& s = m.state();
+    GameState& s = m.session().state();
     s.cargo[2] = {5, 100000};
     s.cargoInHold = 5;
     s.cash = 77;

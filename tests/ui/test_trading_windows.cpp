@@ -24,17 +24,19 @@ struct Shop {
     GameState& state;
 
     explicit Shop(std::initializer_list<std::pair<int, CargoItem>> cargo = {})
-        : main(*game.main), state(main.state()) {
+        : main(*game.main), state(main.session().state()) {
         startKnownGame(main);
         setKnownMarket(state.galaxies[kHere]);
         state.cash = 1000;
         for (const auto& [good, item] : cargo)
             state.cargo[good] = item, state.cargoInHold += static_cast<std::int16_t>(item.quantity);
-        main.refreshStatus();
+        main.session().holdingsChanged();
     }
-    QString good(int g) const { return QString::fromStdString(main.catalogue().goodsNames[g]); }
+    QString good(int g) const {
+        return QString::fromStdString(main.session().catalogue().goodsNames[g]);
+    }
     QString blackGood(int g) const {
-        return QString::fromStdString(main.catalogue().blackGoodsNames[g]);
+        return QString::fromStdString(main.session().catalogue().blackGoodsNames[g]);
     }
     QString cash() { return labelText(&main, "cashLabel"); }
     int beeps() const { return game.recorder.beeps; }

@@ -35,7 +35,7 @@ float TestRandom::next() {
 void TestRandom::queueFlight(const Main& main, int trendRoll, int hazardRoll, int piratesRoll,
                              int irsRoll) {
     ScriptedRandom draws;
-    addFlightDraws(draws, const_cast<Main&>(main).state(), main.catalogue(), trendRoll, hazardRoll,
+    addFlightDraws(draws, main.session().state(), main.session().catalogue(), trendRoll, hazardRoll,
                    piratesRoll, irsRoll);
     while (draws.remaining() > 0)
         queued_.push_back(draws.next());
@@ -94,7 +94,7 @@ void startGame(Main& main, const QString& option) {
 }
 
 void placeGalaxies(Main& main, const std::array<int, 16>& cells) {
-    GameState& s = main.state();
+    GameState& s = main.session().state();
     s.cellGalaxy.fill(0);
     for (int g = 1; g <= kGalaxies; ++g) {
         const int cell = cells[static_cast<std::size_t>(g - 1)];
@@ -102,7 +102,7 @@ void placeGalaxies(Main& main, const std::array<int, 16>& cells) {
         s.galaxies[g].row = static_cast<std::int16_t>(cellRow(cell));
         s.cellGalaxy[cell] = static_cast<std::int16_t>(g);
     }
-    main.rebuildMap();
+    emit main.session().layoutChanged();
 }
 
 void startKnownGame(Main& main) {
