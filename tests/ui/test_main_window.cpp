@@ -6,10 +6,20 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyleOptionMenuItem>
 #include <QTest>
 
 using namespace zt;
 using namespace zt::test;
+
+namespace {
+
+// Opens up how a menu draws its entries.
+struct MenuLook : QMenu {
+    using QMenu::initStyleOption;
+};
+
+} // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -109,6 +119,10 @@ void MainWindowTest::soundMenuMovesTheCheckMarkAndSilenceStopsPlaying() {
     QTest::failOnWarning(QRegularExpression(".*")); // no complaint reaches the player
     trigger(m, "soundOffMenu");
     QVERIFY(!on->isChecked() && m->findChild<QAction*>("soundOffMenu")->isChecked());
+    // The entry that is on wears a check mark, not a radio bullet.
+    QStyleOptionMenuItem look;
+    (m->findChild<QMenu*>("soundMenu")->*&MenuLook::initStyleOption)(&look, on);
+    QCOMPARE(look.checkType, QStyleOptionMenuItem::NonExclusive);
     m->session().playSound("jet.wav");
     QVERIFY(!player->deviceOpened());
     trigger(m, "soundOnMenu");
@@ -117,6 +131,11 @@ void MainWindowTest::soundMenuMovesTheCheckMarkAndSilenceStopsPlaying() {
     m->session().playSound("missing.wav");
     m->session().playSound("jet.wav");
     QVERIFY(player->deviceOpened());
+    QTRY_VERIFY(player->playing());
+    trigger(m, "soundOffMenu");
+    m->session().playSound("jet.wav");
+    QVERIFY(!player->playing()); // the sound still playing stops
+    trigger(m, "soundOnMenu");
     QFile::copy(QStringLiteral(ZT_DATA_DIR "/strings.txt"), game.folder.filePath("noise.wav"));
     m->session().playSound("../noise.wav"); // not a wave file at all
     QTest::qWait(200);
@@ -153,10 +172,11 @@ void MainWindowTest::fitsTheScreenWithoutClippedText() {
 void MainWindowTest::closingClosesEveryWindow() {
     TestGame game;
     Main* m = game.main.get();
+    m->showStartupForm(); // the greeting, which Escape does not hide, goes too
     bool closed = false;
     whenModalShown([&](QWidget* highScores) {
         trigger(m, "exitMenu");
-        closed = !highScores->isVisible();
+        closed = !highScores->isVisible() && !widget(m, "startupForm")->isVisible();
     });
     trigger(m, "highScoresMenu");
     QVERIFY(closed);
