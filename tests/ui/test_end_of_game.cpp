@@ -1,5 +1,7 @@
 // The end of a game: the end window, the high score lists and "Winners.txt".
 #include "storage/file_io.h"
+#include "ui/endForm.h"
+#include "ui/look.h"
 #include "ui/support/command_windows.h"
 
 #include <QDialog>
@@ -39,6 +41,7 @@ class EndOfGameTest : public QObject {
     void aScoreTooLowLeavesTheFileAndExitSkipsTheList();
     void closingEachWindowCountsAsItsDefault();
     void aListThatCannotBeSavedIsReported();
+    void theNameBoxKeepsTheLastNameAndTheTitleCyclesColours();
 };
 
 void EndOfGameTest::aNewHighScoreIsWrittenShownAndANewGameFollows() {
@@ -125,6 +128,23 @@ void EndOfGameTest::aListThatCannotBeSavedIsReported() {
     QCOMPARE(game.recorder.messages.size(), 1);
     QVERIFY2(game.recorder.messages.first().startsWith("The high score list could not be saved"),
              qPrintable(game.recorder.messages.first()));
+}
+
+void EndOfGameTest::theNameBoxKeepsTheLastNameAndTheTitleCyclesColours() {
+    TestGame game;
+    TestRandom colours(1);
+    EndForm end(game.main->session(), colours, nullptr);
+    end.showResult(1, true);
+    typeInto(&end, "nameBox", "Ace");
+    end.showResult(2, false);
+    QVERIFY(!widget(&end, "nameBox")->isEnabled());
+    end.showResult(3, true);
+    QCOMPARE(boxText(&end, "nameBox"), QStringLiteral("Ace"));
+    // Red, green, blue from three draws, each r × 256 rounded and held to 255.
+    for (float r : {0.1f, 0.5f, 0.999f})
+        colours.queue(r);
+    end.highScoreTimer_Timer();
+    QCOMPARE(textColour(label(&end, "titleLabel")), QColor(26, 128, 255));
 }
 
 QTEST_MAIN(EndOfGameTest)
