@@ -84,7 +84,7 @@ void EventForm::alert() {
 
 void EventForm::command() {
     const EventOutcome outcome = decide(options_->checkedId());
-    if (outcome.rewrite != StatusLabels{}) session_.eventDecided();
+    session_.eventDecided(); // the status first, then the messages
     for (const std::string& message : outcome.messages)
         showMessage(this, QString::fromStdString(message));
     accept();
