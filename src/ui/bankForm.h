@@ -23,7 +23,7 @@ class BankForm : public QDialog {
   private:
     void borrowButton_Click();
     void repayButton_Click();
-    // Rewrites the bank's figures and the main window's, then the route panel.
+    // Rewrites the bank's figures; the session redraws the status and the route.
     void showChange();
     void showFigures();
 
