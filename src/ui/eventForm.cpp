@@ -1,5 +1,6 @@
 #include "ui/eventForm.h"
 
+#include "ui/form_parts.h"
 #include "ui/look.h"
 #include "ui/messages.h"
 
@@ -17,8 +18,7 @@ namespace zt {
 namespace {
 
 QLabel* pictureLabel(const char* name, const QPixmap& picture, QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
+    QLabel* label = captionLabel(name, "", parent);
     label->setPixmap(picture);
     label->setAlignment(Qt::AlignCenter);
     return label;
@@ -48,9 +48,9 @@ EventForm::EventForm(GameSession& session, QWidget* parent, const char* objectNa
 }
 
 QLabel* EventForm::addText(const char* name, const QString& text) {
-    auto* label = new QLabel(text, this);
-    label->setObjectName(QString::fromLatin1(name));
+    QLabel* label = captionLabel(name, "", this);
     label->setTextFormat(Qt::PlainText);
+    label->setText(text);
     label->setWordWrap(true);
     label->setMinimumWidth(420);
     column_->addWidget(label);
@@ -58,8 +58,7 @@ QLabel* EventForm::addText(const char* name, const QString& text) {
 }
 
 QRadioButton* EventForm::addOption(const char* name, const char* text) {
-    auto* option = new QRadioButton(QString::fromUtf8(text), this);
-    option->setObjectName(QString::fromLatin1(name));
+    QRadioButton* option = optionButton(name, text, this);
     option->setChecked(options_->buttons().isEmpty());
     options_->addButton(option, static_cast<int>(options_->buttons().size()));
     column_->addWidget(option);
