@@ -8,7 +8,9 @@
 
 namespace zt {
 
-int ShipSpec::speedFactor() const { return static_cast<int>(readNumber(speed)); }
+int ShipSpec::speedFactor() const {
+    return static_cast<int>(readNumber(speed));
+}
 
 std::map<int, std::string> parseStringTable(std::string_view content, const std::string& fileName) {
     std::map<int, std::string> table;
@@ -33,7 +35,8 @@ std::map<int, std::string> parseStringTable(std::string_view content, const std:
         if (!numeric)
             throw CatalogueError(fileName + ": line " + std::to_string(lineNumber) +
                                  " does not start with a numeric id");
-        std::string text = blank == std::string_view::npos ? "" : std::string(line.substr(blank + 1));
+        std::string text =
+            blank == std::string_view::npos ? "" : std::string(line.substr(blank + 1));
         if (!table.emplace(id, std::move(text)).second)
             throw CatalogueError(fileName + ": id " + std::to_string(id) + " appears twice (line " +
                                  std::to_string(lineNumber) + ")");
@@ -44,7 +47,7 @@ std::map<int, std::string> parseStringTable(std::string_view content, const std:
 namespace {
 
 class Reader {
-public:
+  public:
     Reader(const std::map<int, std::string>& table, const std::string& fileName)
         : table_(table), fileName_(fileName) {}
 
@@ -74,7 +77,7 @@ public:
         throw CatalogueError(fileName_ + ": id " + std::to_string(id) + " " + what);
     }
 
-private:
+  private:
     const std::map<int, std::string>& table_;
     const std::string& fileName_;
 };
@@ -83,10 +86,12 @@ constexpr std::int64_t kMax32 = std::numeric_limits<std::int32_t>::max();
 constexpr std::int64_t kMax16 = std::numeric_limits<std::int16_t>::max();
 
 PriceRange priceRange(const Reader& in, int lowId, int highId) {
-    // Prices divide cash in the trading rules, so a price range starts at $1.
+    // Prices divide cash in the trading rules, so a price range starts at $1. A price is
+    // drawn up to the high price + 1, which must still be 32-bit money; every product of a
+    // price (a purchase, a sale, the cargo in the net worth) is worked out in 64 bits.
     PriceRange range;
-    range.low = static_cast<std::int32_t>(in.number(lowId, 1, kMax32));
-    range.high = static_cast<std::int32_t>(in.number(highId, 1, kMax32));
+    range.low = static_cast<std::int32_t>(in.number(lowId, 1, kMax32 - 1));
+    range.high = static_cast<std::int32_t>(in.number(highId, 1, kMax32 - 1));
     if (range.high < range.low) in.fail(highId, "is below its low price");
     return range;
 }
@@ -97,9 +102,12 @@ Catalogue catalogueFromTable(const std::map<int, std::string>& table, const std:
     const Reader in(table, fileName);
     Catalogue c;
     // In the order the game has always loaded them: names, prices, then ships.
-    for (int g = 1; g <= kGoods; ++g) c.goodsNames[g] = in.name(ids::kGoodName + g);
-    for (int b = 1; b <= kBlackGoods; ++b) c.blackGoodsNames[b] = in.name(ids::kBlackName + b);
-    for (int h = 1; h <= kHazards; ++h) c.hazardNames[h] = in.name(ids::kHazardName + h);
+    for (int g = 1; g <= kGoods; ++g)
+        c.goodsNames[g] = in.name(ids::kGoodName + g);
+    for (int b = 1; b <= kBlackGoods; ++b)
+        c.blackGoodsNames[b] = in.name(ids::kBlackName + b);
+    for (int h = 1; h <= kHazards; ++h)
+        c.hazardNames[h] = in.name(ids::kHazardName + h);
     for (int g = 1; g <= kGoods; ++g)
         c.goodsPriceRange[g] = priceRange(in, ids::kGoodLow + g, ids::kGoodHigh + g);
     for (int b = 1; b <= kBlackGoods; ++b)
@@ -108,16 +116,33 @@ Catalogue catalogueFromTable(const std::map<int, std::string>& table, const std:
         ShipSpec& ship = c.ships[s];
         ship.name = in.name(ids::kShipName + s);
         ship.cargoCapacity = static_cast<std::int16_t>(in.number(ids::kShipCargo + s, 1, kMax16));
-        ship.shieldCapacity = static_cast<std::int16_t>(in.number(ids::kShipShields + s, 1, kMax16));
+        ship.shieldCapacity =
+            static_cast<std::int16_t>(in.number(ids::kShipShields + s, 1, kMax16));
         ship.fuelCapacity = static_cast<std::int16_t>(in.number(ids::kShipFuel + s, 1, kMax16));
         ship.speed = in.text(ids::kShipSpeed + s);
         // The speed divides the travel time, so it must be a whole number from 1.
         const LeadingNumber speed = readLeadingNumber(ship.speed);
         if (!speed.found || !speed.isWhole() || speed.value() < 1 || speed.value() > 100)
-            in.fail(ids::kShipSpeed + s, "\"" + ship.speed + "\" is not a whole speed from 1 to 100");
+            in.fail(ids::kShipSpeed + s,
+                    "\"" + ship.speed + "\" is not a whole speed from 1 to 100");
         ship.price = static_cast<std::int32_t>(in.number(ids::kShipPrice + s, 0, kMax32));
     }
-    for (int g = 1; g <= kGalaxies; ++g) c.galaxyNames[g] = in.name(ids::kGalaxyName + g);
+    // A new game and every replacement for a lost ship fill the Planet Hopper's tank and
+    // shields; they must fit, or the game could not be saved and loaded again.
+    if (c.ships[1].fuelCapacity < kHopperFuel)
+        in.fail(ids::kShipFuel + 1, "holds less than the " + std::to_string(kHopperFuel) +
+                                        " units of fuel a Planet Hopper starts with");
+    if (c.ships[1].shieldCapacity < kHopperShields)
+        in.fail(ids::kShipShields + 1, "holds less than the " + std::to_string(kHopperShields) +
+                                           " shield units a Planet Hopper starts with");
+    // A saved game keeps each galaxy name in quotes: a name with a quote or a line break
+    // would leave a game that can never be saved.
+    for (int g = 1; g <= kGalaxies; ++g) {
+        c.galaxyNames[g] = in.name(ids::kGalaxyName + g);
+        if (c.galaxyNames[g].find_first_of("\"\r\n") != std::string::npos)
+            in.fail(ids::kGalaxyName + g,
+                    "holds a double quote or a line break, which a saved game cannot keep");
+    }
     return c;
 }
 

@@ -23,10 +23,21 @@ inline constexpr int kBlackSlots = 2;
 inline constexpr int kStartGalaxy = 3;
 inline constexpr int kNoCell = -1;
 
+// Every game starts on ship 1, the Planet Hopper, with this much fuel and shields aboard, and
+// a lost ship is replaced by a Planet Hopper filled the same.
+inline constexpr std::int16_t kHopperFuel = 100;
+inline constexpr std::int16_t kHopperShields = 100;
+
 // Map cell p (1..42) is column ((p − 1) mod 6) + 1 and row ((p − 1) div 6) + 1.
-inline constexpr int cellColumn(int cell) { return (cell - 1) % kColumns + 1; }
-inline constexpr int cellRow(int cell) { return (cell - 1) / kColumns + 1; }
-inline constexpr int cellAt(int column, int row) { return (row - 1) * kColumns + column; }
+inline constexpr int cellColumn(int cell) {
+    return (cell - 1) % kColumns + 1;
+}
+inline constexpr int cellRow(int cell) {
+    return (cell - 1) / kColumns + 1;
+}
+inline constexpr int cellAt(int column, int row) {
+    return (row - 1) * kColumns + column;
+}
 
 // One galaxy: its place on the map and its market. Demands are kept per good (a seller
 // looks the good up), supplies per slot (a buyer picks a row of the for-sale list).
@@ -61,10 +72,10 @@ struct CargoItem {
 // The figures of the selected destination, worked out when it is picked on the map and
 // used by the flight.
 struct Route {
-    double distance = 0.0;         // in grid units
-    std::int32_t fuelNeeded = 0;   // units
-    Decimal timeNeeded;            // Earth years, two decimals at most
-    std::int32_t toll = 0;         // dollars
+    double distance = 0.0;       // in grid units
+    std::int32_t fuelNeeded = 0; // units
+    Decimal timeNeeded;          // Earth years, two decimals at most
+    std::int32_t toll = 0;       // dollars
     bool operator==(const Route&) const = default;
 };
 

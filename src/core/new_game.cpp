@@ -21,8 +21,8 @@ void resetForNewGame(GameState& state) {
     state.currentGalaxy = kStartGalaxy;
     state.cash = 5000;
     state.debt = 0;
-    state.fuel = 100;
-    state.shields = 100;
+    state.fuel = kHopperFuel;
+    state.shields = kHopperShields;
     state.shipType = 1;
     state.cargoInHold = 0;
     state.route = Route{};

@@ -24,8 +24,8 @@ enum class ShipLoss { Hazard, Pirates };
 inline constexpr std::int32_t kReplacementShipCharge = 10000;
 
 // The fuel and shields the replacement Planet Hopper comes with.
-inline constexpr std::int16_t kReplacementFuel = 100;
-inline constexpr std::int16_t kReplacementShields = 100;
+inline constexpr std::int16_t kReplacementFuel = kHopperFuel;
+inline constexpr std::int16_t kReplacementShields = kHopperShields;
 
 // Takes damage off the shields; true while the ship still has shields left (above 0).
 bool shieldsHold(GameState& state, int damage);

@@ -4,8 +4,10 @@
 #include "storage/encrypt.h"
 #include "storage/file_io.h"
 #include "storage/seq_file.h"
+#include "storage/small_file.h"
 
 #include <charconv>
+#include <filesystem>
 
 namespace zt {
 
@@ -19,21 +21,28 @@ std::string scoreText(std::int32_t score) {
     return (score >= 0 ? " " : "") + std::to_string(score);
 }
 
-std::int32_t scoreFromText(std::string_view text) {
+std::optional<std::int32_t> scoreFromText(std::string_view text) {
     if (!text.empty() && text.front() == ' ') text.remove_prefix(1);
     std::int32_t score = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), score);
     if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        throw HighScoresFileError("a score is not a whole number");
+        return std::nullopt;
     return score;
 }
 
-std::string decodedField(SeqReader& reader) {
-    const int line = reader.lineNumber();
-    const auto plain = Encrypt::decode(reader.text());
-    if (!plain)
-        throw HighScoresFileError("line " + std::to_string(line) + ": scrambled text damaged");
-    return *plain;
+// One row of the file, or nothing when any part of it is damaged; the reader moves to the
+// next line either way.
+std::optional<std::pair<std::string, std::int32_t>> readRow(SeqReader& reader) {
+    try {
+        const auto name = Encrypt::decode(reader.text());
+        const auto scoreText = Encrypt::decode(reader.text());
+        reader.endLine();
+        const auto score = scoreText ? scoreFromText(*scoreText) : std::nullopt;
+        if (name && score) return std::pair(*name, *score);
+    } catch (const SeqFileError&) {
+        reader.skipLine();
+    }
+    return std::nullopt;
 }
 
 // The file holds the long list first, as the lists are numbered.
@@ -85,30 +94,39 @@ std::string highScoresFileContent(const HighScores& scores) {
     return writer.content();
 }
 
-HighScores parseHighScores(std::string_view content) {
-    HighScores scores;
-    try {
-        SeqReader reader(content);
-        forEachRow([&](int list, int row) {
-            scores[list].names[row] = decodedField(reader);
-            scores[list].scores[row] = scoreFromText(decodedField(reader));
-            reader.endLine();
-        });
-        if (!reader.atEnd()) throw HighScoresFileError("more than nine lines");
-    } catch (const SeqFileError& e) {
-        throw HighScoresFileError(e.what());
-    }
-    return scores;
+HighScoresRead parseHighScores(std::string_view content) {
+    HighScoresRead read;
+    SeqReader reader(content);
+    forEachRow([&](int list, int row) {
+        if (const auto whole = readRow(reader)) {
+            read.scores[list].names[row] = whole->first;
+            read.scores[list].scores[row] = whole->second;
+        } else {
+            read.damaged = true;
+        }
+    });
+    if (!reader.atEnd()) read.damaged = true;
+    return read;
 }
 
-HighScores readHighScores(const std::string& path) {
-    const auto content = readWholeFile(path);
-    if (!content) return HighScores{};
-    try {
-        return parseHighScores(*content);
-    } catch (const HighScoresFileError&) {
-        return HighScores{};
-    }
+HighScoresRead readHighScores(const std::string& path) {
+    SmallFile file = readSmallFile(path, kLargestHighScoresFile);
+    if (file.status == SmallFile::Status::missing) return {};
+    if (file.status != SmallFile::Status::read) return {HighScores{}, true};
+    return parseHighScores(file.content);
+}
+
+bool keepDamagedHighScores(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    if (!fs::exists(path, error) && !error) return true;
+    const std::string copy = path + kDamagedCopySuffix;
+    fs::remove(copy, error);
+    // A second name for the same file costs nothing, however large it is; where the folder
+    // has no such names, a copy.
+    fs::create_hard_link(path, copy, error);
+    if (error) fs::copy_file(path, copy, fs::copy_options::overwrite_existing, error);
+    return !error;
 }
 
 bool writeHighScores(const std::string& path, const HighScores& scores) {

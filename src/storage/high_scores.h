@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -51,17 +50,31 @@ void enterHighScore(HighScoreList& list, int row, const std::string& name, std::
 // a leading blank, or "-" when negative), ended by CR LF.
 std::string highScoresFileContent(const HighScores& scores);
 
-// A high score file that cannot be read back; the message says where and why.
-struct HighScoresFileError : std::runtime_error {
-    using std::runtime_error::runtime_error;
+// The lists read from a high score file. Every row that reads whole is kept in its place;
+// the others stay empty (no name, $0). `damaged` tells a file that is not nine whole rows,
+// is far too large, or cannot be read at all; a missing file is not damaged.
+struct HighScoresRead {
+    HighScores scores;
+    bool damaged = false;
 };
 
-// Reads the content written by highScoresFileContent; throws HighScoresFileError.
-HighScores parseHighScores(std::string_view content);
+// Reads the content written by highScoresFileContent, keeping the rows that read whole.
+HighScoresRead parseHighScores(std::string_view content);
 
-// The lists in the file at `path`; empty lists (no names, $0) when it is missing or
-// cannot be read, so a damaged file never stops the game.
-HighScores readHighScores(const std::string& path);
+// Nine of the longest names the end window takes (32,767 characters of up to three bytes,
+// doubled by the scrambler) stay well below this; a larger file is damaged and not read.
+inline constexpr std::uintmax_t kLargestHighScoresFile = 2 * 1024 * 1024;
+
+// The lists in the file at `path`; empty lists when it is missing.
+HighScoresRead readHighScores(const std::string& path);
+
+// What a damaged high score file is kept as, beside it, before the list is next written.
+inline constexpr const char* kDamagedCopySuffix = ".damaged";
+
+// Keeps the file at `path` beside it under kDamagedCopySuffix (replacing an earlier copy),
+// so that rewriting the list loses nothing the player might still recover. True when it is
+// kept, or when there is no file left to keep.
+bool keepDamagedHighScores(const std::string& path);
 
 // Replaces the file at `path` whole; on failure the old file is kept and false returned.
 bool writeHighScores(const std::string& path, const HighScores& scores);

@@ -1,11 +1,12 @@
 #include "storage/saved_game.h"
 
+#include "core/new_game.h"
 #include "market/market.h"
 #include "storage/file_io.h"
 #include "storage/seq_file.h"
+#include "storage/small_file.h"
 
 #include <algorithm>
-#include <filesystem>
 
 namespace zt {
 
@@ -101,7 +102,9 @@ std::string galaxyText(int g) {
 }
 
 // Checks one galaxy's place and market: lists by the market's own rules, no negative
-// quantity, and a selling price of at least $1 since purchases divide the cash by it.
+// quantity, a selling price of at least $1 since purchases divide the cash by it, and at
+// least $1 paid for every good wanted (prices are drawn from $1 up; a sale at less would
+// take the cash).
 void checkGalaxy(const Galaxy& g, int number) {
     const std::string which = galaxyText(number);
     require(g.column >= 1 && g.column <= kColumns && g.row >= 1 && g.row <= kRows,
@@ -113,6 +116,10 @@ void checkGalaxy(const Galaxy& g, int number) {
     for (int k = 1; k <= kBlackSlots; ++k)
         require(g.blackSupplyQuantity[k] >= 0 && g.blackSupplyPrice[k] >= 1,
                 which + " sells black goods at an impossible price or quantity");
+    for (std::int16_t good : g.demands)
+        require(g.demandPrice[good] >= 1, which + " buys at an impossible price");
+    for (std::int16_t good : g.blackDemands)
+        require(g.blackDemandPrice[good] >= 1, which + " buys black goods at an impossible price");
     require(std::ranges::all_of(g.demandQuantity, [](std::int32_t q) { return q >= 0; }) &&
                 std::ranges::all_of(g.blackDemandQuantity, [](std::int32_t q) { return q >= 0; }),
             which + " wants a negative quantity");
@@ -138,6 +145,7 @@ void checkState(const GameState& s, const Catalogue& catalogue) {
     require(OneBased<Galaxy, kGalaxies>::contains(s.currentGalaxy), "no such current galaxy");
     require(OneBased<ShipSpec, kShipTypes>::contains(s.shipType), "no such ship");
     require(s.gameLength >= 1 && s.gameLength <= 3, "no such game length");
+    require(s.endYear == endYearOf(s.gameLength), "the end year does not go with the game length");
     const ShipSpec& ship = currentShip(s, catalogue);
     require(s.fuel >= 0 && s.fuel <= ship.fuelCapacity, "fuel beyond the tank");
     require(s.shields >= 0 && s.shields <= ship.shieldCapacity, "shields beyond the ship's");
@@ -146,10 +154,19 @@ void checkState(const GameState& s, const Catalogue& catalogue) {
         largestHold = std::max<int>(largestHold, spec.cargoCapacity);
     const auto fits = [largestHold](std::int32_t q) { return q >= 0 && q <= largestHold; };
     require(fits(s.cargoInHold), "a hold no ship can carry");
-    for (const CargoItem& item : s.cargo)
+    // The hold counts every unit of both markets; prices paid are never below $0.
+    std::int64_t aboard = 0;
+    for (const CargoItem& item : s.cargo) {
         require(fits(item.quantity), "cargo no ship can carry");
-    for (const CargoItem& item : s.blackCargo)
+        require(item.pricePaid >= 0, "cargo bought at a negative price");
+        aboard += item.quantity;
+    }
+    for (const CargoItem& item : s.blackCargo) {
         require(fits(item.quantity), "black cargo no ship can carry");
+        require(item.pricePaid >= 0, "black cargo bought at a negative price");
+        aboard += item.quantity;
+    }
+    require(aboard == s.cargoInHold, "the hold count differs from the cargo aboard");
     for (int g = 1; g <= kGalaxies; ++g)
         checkGalaxy(s.galaxies[g], g);
     checkMap(s);
@@ -201,15 +218,19 @@ bool saveGameFile(const GameState& state, const std::string& path) {
 LoadOutcome loadGameFile(GameState& state, const Catalogue& catalogue, const std::string& path) {
     // A saved game is some 30 kB; anything else (a folder, a device, a huge file) is not
     // read at all.
-    std::error_code error;
-    const bool regular = std::filesystem::is_regular_file(path, error);
-    const auto size = regular ? std::filesystem::file_size(path, error) : 0;
-    if (!regular || error) return {false, path + " is not a file that can be read"};
-    if (size > kLargestSavedGame) return {false, path + " is far too large for a saved game"};
-    const auto content = readWholeFile(path);
-    if (!content) return {false, path + " cannot be read"};
+    const SmallFile file = readSmallFile(path, kLargestSavedGame);
+    switch (file.status) {
+    case SmallFile::Status::read:
+        break;
+    case SmallFile::Status::tooLarge:
+        return {false, path + " is far too large for a saved game"};
+    case SmallFile::Status::unreadable:
+        return {false, path + " cannot be read"};
+    default:
+        return {false, path + " is not a file that can be read"};
+    }
     try {
-        state = readSavedGame(*content, catalogue);
+        state = readSavedGame(file.content, catalogue);
     } catch (const DamagedSaveError& e) {
         return {false, e.what()};
     }

@@ -48,7 +48,9 @@ SeqReader::SeqReader(std::string_view content) {
     }
 }
 
-void SeqReader::fail(const std::string& what) const { throw SeqFileError(line_ + 1, value_, what); }
+void SeqReader::fail(const std::string& what) const {
+    throw SeqFileError(line_ + 1, value_, what);
+}
 
 std::string_view SeqReader::nextField(bool quoted) {
     ++value_;
@@ -58,7 +60,8 @@ std::string_view SeqReader::nextField(bool quoted) {
         if (pos_ >= line.size() || line[pos_] != ',') fail("missing value");
         ++pos_;
     }
-    while (pos_ < line.size() && line[pos_] == ' ') ++pos_;
+    while (pos_ < line.size() && line[pos_] == ' ')
+        ++pos_;
     std::string_view field;
     if (quoted) {
         if (pos_ >= line.size() || line[pos_] != '"') fail("missing quoted text");
@@ -71,10 +74,12 @@ std::string_view SeqReader::nextField(bool quoted) {
         if (end == std::string_view::npos) end = line.size();
         field = line.substr(pos_, end - pos_);
         pos_ = end;
-        while (!field.empty() && field.back() == ' ') field.remove_suffix(1);
+        while (!field.empty() && field.back() == ' ')
+            field.remove_suffix(1);
         if (field.empty()) fail("missing value");
     }
-    while (pos_ < line.size() && line[pos_] == ' ') ++pos_;
+    while (pos_ < line.size() && line[pos_] == ' ')
+        ++pos_;
     return field;
 }
 
@@ -108,7 +113,9 @@ std::int32_t SeqReader::int32() {
                                                  "32 bits"));
 }
 
-std::string SeqReader::text() { return std::string(nextField(true)); }
+std::string SeqReader::text() {
+    return std::string(nextField(true));
+}
 
 void SeqReader::endLine() {
     if (line_ >= static_cast<int>(lines_.size())) fail("the file ends early");
@@ -117,6 +124,12 @@ void SeqReader::endLine() {
         fail("unexpected value");
     }
     ++line_;
+    pos_ = 0;
+    value_ = 0;
+}
+
+void SeqReader::skipLine() {
+    if (line_ < static_cast<int>(lines_.size())) ++line_;
     pos_ = 0;
     value_ = 0;
 }

@@ -13,7 +13,7 @@ namespace zt {
 
 // Builds the content of such a file line by line.
 class SeqWriter {
-public:
+  public:
     SeqWriter& number(std::int64_t value);
     // Throws std::invalid_argument for a text that cannot be stored (a double quote, CR or
     // LF would break the file).
@@ -23,7 +23,7 @@ public:
 
     const std::string& content() const { return content_; }
 
-private:
+  private:
     void separate();
     std::string content_;
     bool lineStarted_ = false;
@@ -40,26 +40,28 @@ struct SeqFileError : std::runtime_error {
 // current line; endLine() checks that nothing is left on it and moves on. Lines may end
 // with CR LF or LF alone.
 class SeqReader {
-public:
+  public:
     explicit SeqReader(std::string_view content);
 
     std::int16_t int16();
     std::int32_t int32();
     std::string text();
     void endLine();
+    // Leaves whatever is left of the current line unread and moves to the next one.
+    void skipLine();
     // True once every line has been read (trailing empty lines aside).
     bool atEnd() const;
     int lineNumber() const { return line_ + 1; }
 
-private:
+  private:
     std::int64_t wholeNumber(std::int64_t lo, std::int64_t hi, const char* width);
     std::string_view nextField(bool quoted);
     [[noreturn]] void fail(const std::string& what) const;
 
     std::vector<std::string_view> lines_;
-    int line_ = 0;     // 0-based index into lines_
+    int line_ = 0; // 0-based index into lines_
     std::size_t pos_ = 0;
-    int value_ = 0;    // values read from the current line
+    int value_ = 0; // values read from the current line
 };
 
 } // namespace zt

@@ -42,7 +42,9 @@ GameSession::GameSession(const GameFolders& folders, RandomSource& rng, QObject*
     : QObject(parent), folders_(folders),
       dataFolder_(QFile::decodeName(folders.dataFolder.c_str())), rng_(rng) {
     const QDir folder(dataFolder_);
-    highScores_ = readHighScores(folders_.highScoresToRead());
+    const HighScoresRead read = readHighScores(folders_.highScoresToRead());
+    highScores_ = read.scores;
+    highScoresDamaged_ = read.damaged;
     catalogue_ = loadCatalogue(QFile::encodeName(folder.filePath(kStringsFileName)).toStdString());
     sound_ = new SoundPlayer(folder.filePath(QStringLiteral("Sounds")), this);
 }
@@ -117,7 +119,14 @@ bool GameSession::enterFinalScore(const FinalScore& score, const std::string& na
     emit highScoresChanged();
     const std::string& path = folders_.highScoresFile;
     return makeFolder(std::filesystem::path(path).parent_path().string()) &&
-           writeHighScores(path, highScores_);
+           keepDamagedHighScoresOnce(path) && writeHighScores(path, highScores_);
+}
+
+bool GameSession::keepDamagedHighScoresOnce(const std::string& path) {
+    if (!highScoresDamaged_) return true;
+    if (!keepDamagedHighScores(path)) return false;
+    highScoresDamaged_ = false;
+    return true;
 }
 
 void GameSession::playSound(const QString& fileName) {

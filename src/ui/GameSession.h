@@ -36,6 +36,9 @@ class GameSession : public QObject {
     // The folder of the strings table, Graphics/ and Sounds/.
     QString dataFolder() const { return dataFolder_; }
     const HighScores& highScores() const { return highScores_; }
+    // The high score file read at start-up was damaged and has not been kept beside the list
+    // yet.
+    bool highScoresDamaged() const { return highScoresDamaged_; }
 
     // The galaxy the status display shows: the destination while a flight lands there,
     // otherwise the current galaxy.
@@ -114,13 +117,17 @@ class GameSession : public QObject {
   private:
     class Flight;
 
+    // A damaged high score file is kept beside the list before the list first replaces it.
+    bool keepDamagedHighScoresOnce(const std::string& path);
+
     GameFolders folders_;
     QString dataFolder_;
     RandomSource& rng_;
     Catalogue catalogue_;
     GameState state_;
     HighScores highScores_;
-    int flightDestination_ = 0; // the galaxy shown as the location while a flight lands
+    bool highScoresDamaged_ = false; // until the damaged file is kept beside the list
+    int flightDestination_ = 0;      // the galaxy shown as the location while a flight lands
     bool soundOn_ = true;
     SoundPlayer* sound_;
 };

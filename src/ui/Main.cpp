@@ -1,5 +1,6 @@
 #include "ui/Main.h"
 
+#include "storage/high_scores.h"
 #include "storage/saved_game.h"
 #include "ui/GameSession.h"
 #include "ui/MapView.h"
@@ -312,7 +313,21 @@ StartupForm& Main::startupForm() {
 }
 
 void Main::showStartupForm() {
+    tellOfDamagedHighScores();
     startupForm().show();
+}
+
+// A damaged high score file: the player hears of it once, before the greeting, and the file
+// is kept beside the list before the list first replaces it.
+void Main::tellOfDamagedHighScores() {
+    if (!session_->highScoresDamaged() || damageTold_) return;
+    damageTold_ = true;
+    const QString path =
+        QDir::toNativeSeparators(QFile::decodeName(session_->folders().highScoresToRead().c_str()));
+    showMessage(this, QStringLiteral("The high score file %1 is damaged. The scores that could be "
+                                     "read are kept; the damaged file will be kept as %1%2 when "
+                                     "the list is next saved.")
+                          .arg(path, QLatin1String(kDamagedCopySuffix)));
 }
 
 void Main::showInstructions() {

@@ -38,7 +38,8 @@ class Main : public QMainWindow {
     const GameSession& session() const { return *session_; }
 
     // Shows the greeting with its new game, saved game and instructions buttons beside the
-    // main window, without waiting for it; the program does so once the window is up.
+    // main window, without waiting for it; the program does so once the window is up. A
+    // damaged high score file is reported first, once.
     void showStartupForm();
 
     // File › New Game: asks the game length and starts a new game at once.
@@ -60,6 +61,7 @@ class Main : public QMainWindow {
     void bindCommands();
     void updateCommands();
     void endOfGame();
+    void tellOfDamagedHighScores();
     void showHighScores();
     void saveGame();
     // Loads a saved game; true when a game was loaded.
@@ -77,6 +79,7 @@ class Main : public QMainWindow {
     MapView* map_ = nullptr;
     RoutePanel* route_ = nullptr;
     StatusPanel* status_ = nullptr;
+    bool damageTold_ = false;
     std::vector<GameCommand> gameCommands_;
 
     StartNewGameForm* startNewGameForm_ = nullptr;

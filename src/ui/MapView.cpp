@@ -4,6 +4,7 @@
 #include "ui/GameSession.h"
 #include "ui/look.h"
 #include "ui/map_widgets.h"
+#include "ui/media_files.h"
 
 #include <QDir>
 #include <QLabel>
@@ -99,7 +100,7 @@ MapView::MapView(GameSession& session, QWidget* parent)
 const QPixmap& MapView::galaxyPicture(int galaxy) {
     QPixmap& picture = pictures_[static_cast<std::size_t>(galaxy - 1)];
     if (picture.isNull())
-        picture.load(
+        picture = loadPicture(
             QDir(session_.dataFolder()).filePath(QStringLiteral("Graphics/%1.jpg").arg(galaxy)));
     return picture;
 }

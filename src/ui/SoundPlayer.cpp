@@ -1,5 +1,7 @@
 #include "ui/SoundPlayer.h"
 
+#include "ui/media_files.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSoundEffect>
@@ -46,7 +48,10 @@ bool SoundPlayer::playing() const {
 
 void SoundPlayer::play(const QString& fileName) {
     const QString path = QDir(folder_).filePath(fileName);
-    if (!QFileInfo(path).isFile()) return;
+    if (!QFileInfo(path).isFile()) {
+        reportMissingFile(path);
+        return;
+    }
     if (!effect_) {
         static const bool quiet = [] {
             handlerBefore = qInstallMessageHandler(quietAudio);

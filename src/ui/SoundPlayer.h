@@ -8,7 +8,7 @@ namespace zt {
 
 // The game's wave player (`soundControl`). The audio device is opened at the first sound,
 // not when the game starts; a missing or unplayable file, or a machine without sound,
-// simply stays silent.
+// stays silent (a missing file is named once on standard error).
 class SoundPlayer : public QObject {
     Q_OBJECT
   public:

@@ -1,10 +1,10 @@
 #include "ui/aboutForm.h"
 
 #include "ui/look.h"
+#include "ui/media_files.h"
 
 #include <QGridLayout>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 
 namespace zt {
@@ -16,7 +16,7 @@ AboutForm::AboutForm(const QString& picture, QWidget* parent) : QDialog(parent) 
 
     auto* image = new QLabel(this);
     image->setObjectName(QStringLiteral("Image1"));
-    image->setPixmap(QPixmap(picture));
+    image->setPixmap(loadPicture(picture));
     auto* credits = new QLabel(QStringLiteral("Version 1.0\n\n"
                                               "A game of trade among the sixteen galaxies\n"
                                               "of the Zenthari universe.\n\n"

@@ -2,6 +2,7 @@
 
 #include "ui/form_parts.h"
 #include "ui/look.h"
+#include "ui/media_files.h"
 #include "ui/messages.h"
 
 #include <QButtonGroup>
@@ -34,8 +35,9 @@ EventForm::EventForm(GameSession& session, QWidget* parent, const char* objectNa
     setWindowTitle(QString::fromUtf8(title));
     applySpaceLook(this);
 
-    const QPixmap image(QDir(session.dataFolder())
-                            .filePath(QStringLiteral("Graphics/") + QString::fromLatin1(picture)));
+    const QPixmap image =
+        loadPicture(QDir(session.dataFolder())
+                        .filePath(QStringLiteral("Graphics/") + QString::fromLatin1(picture)));
     auto* row = new QHBoxLayout(this);
     row->setSpacing(16);
     row->addWidget(pictureLabel("Image1", image, this));

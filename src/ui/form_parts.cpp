@@ -2,6 +2,7 @@
 
 #include "core/numbers.h"
 #include "ui/look.h"
+#include "ui/media_files.h"
 
 #include <QDir>
 #include <QFontMetrics>
@@ -68,7 +69,8 @@ QRadioButton* optionButton(const char* name, const char* caption, QWidget* paren
 
 QLabel* decorativePicture(const QString& dataFolder, const char* fileName, QWidget* parent) {
     QLabel* picture = captionLabel("Image1", "", parent);
-    picture->setPixmap(QPixmap(QDir(dataFolder).filePath(QStringLiteral("Graphics/") + fileName)));
+    picture->setPixmap(
+        loadPicture(QDir(dataFolder).filePath(QStringLiteral("Graphics/") + fileName)));
     picture->setAlignment(Qt::AlignCenter);
     return picture;
 }

@@ -1,9 +1,9 @@
 #include "ui/startupForm.h"
 
 #include "ui/look.h"
+#include "ui/media_files.h"
 
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -20,7 +20,7 @@ StartupForm::StartupForm(const QString& picture, QWidget* parent) : QDialog(pare
     layout->addWidget(headingLabel("Label1", QStringLiteral("Zenthari Trader"), 2.2, this));
     auto* image = new QLabel(this);
     image->setObjectName(QStringLiteral("Image1"));
-    image->setPixmap(QPixmap(picture));
+    image->setPixmap(loadPicture(picture));
     image->setAlignment(Qt::AlignCenter);
     layout->addWidget(image);
 

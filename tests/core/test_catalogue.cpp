@@ -1,7 +1,9 @@
 #include "core/catalogue.h"
+#include "market/market.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
 #include <iterator>
 
@@ -51,6 +53,14 @@ TEST(Catalogue, NumbersAreRoundedHalfToEven) {
     EXPECT_EQ(catalogueFromTable(shippedWith(1100, "99.5 units"), "t").ships[1].cargoCapacity, 100);
 }
 
+TEST(Catalogue, TheHighestPriceAcceptedIsDrawnAsMoney) {
+    auto table = shippedWith(400, "2147483646");
+    table[300] = table[400]; // a range of one price is drawn up to that price + 1
+    const Catalogue c = catalogueFromTable(table, "t");
+    ScriptedRandom lastDraw{std::nextafter(1.0f, 0.0f)};
+    EXPECT_EQ(drawPrice(c.goodsPriceRange[1], lastDraw), 2147483647);
+}
+
 TEST(Catalogue, DamagedTablesNameTheFileAndId) {
     struct Case {
         int id;
@@ -67,6 +77,11 @@ TEST(Catalogue, DamagedTablesNameTheFileAndId) {
         {600, "0", "id 600"},   // a price of $0
         {1406, "0", "id 1406"}, // a ship that cannot move
         {1403, "1.5", "id 1403"},
+        {419, "2147483647", "id 419"}, // drawn up to $2,147,483,648
+        {705, "2147483647", "id 705"}, // the same on the black market
+        {1300, "99", "id 1300 holds less than the 100 units of fuel"},
+        {1200, "99.4", "id 1200 holds less than the 100 shield units"},
+        {109, "Lan \"Wundo\"", "id 109 holds a double quote or a line break"}, // unsaveable
     };
     for (const Case& c : cases) {
         try {

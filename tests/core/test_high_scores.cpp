@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace zt {
@@ -117,40 +119,110 @@ TEST(HighScoresFile, RoundTripsNineLinesOfTwoQuotedFields) {
             << line;
     }
     EXPECT_EQ(lines, 9u);
-    EXPECT_EQ(parseHighScores(content), scores);
+    EXPECT_EQ(parseHighScores(content).scores, scores);
     // The score field holds the number with a leading blank, or "-".
     const std::string first = content.substr(content.find("\",\"") + 3);
     EXPECT_EQ(Encrypt::decode(first.substr(0, first.find('"'))), " 2147483647");
 }
 
-TEST(HighScoresFile, DamagedOrMissingFilesGiveEmptyLists) {
-    const std::string good = highScoresFileContent(sampleScores());
-    const auto row = [](const char* score) {
-        return "\"" + Encrypt::encode("A") + "\",\"" + Encrypt::encode(score) + "\"\r\n";
-    };
-    const std::string damaged[] = {"",
-                                   good.substr(0, good.size() / 2),
-                                   good + good,
-                                   "\"A\",\"B\"\r\n",
-                                   row(" 12x") + good,
-                                   row(" 2147483648") + good,
-                                   "junk"};
-    for (const std::string& content : damaged)
-        EXPECT_THROW(parseHighScores(content), HighScoresFileError) << content.substr(0, 40);
+std::vector<std::string> fileLines(const std::string& content) {
+    std::vector<std::string> lines;
+    for (std::size_t at = 0, end; (end = content.find("\r\n", at)) != std::string::npos;
+         at = end + 2)
+        lines.push_back(content.substr(at, end - at + 2));
+    return lines;
+}
 
+TEST(HighScoresFile, ADamagedFileKeepsTheRowsThatReadWhole) {
+    const HighScores scores = sampleScores();
+    const std::vector<std::string> good = fileLines(highScoresFileContent(scores));
+    // The file's lines with line `n` (1..9) replaced by `text`; rows after it stay in place.
+    const auto with = [&good](std::size_t n, const std::string& text) {
+        std::string content;
+        for (std::size_t i = 1; i <= good.size(); ++i)
+            content += i == n ? text : good[i - 1];
+        return content;
+    };
+    const auto row = [](const char* name, const char* score) {
+        return "\"" + Encrypt::encode(name) + "\",\"" + Encrypt::encode(score) + "\"\r\n";
+    };
+    const std::string allNine = with(0, "");
+    const std::tuple<const char*, std::string, std::vector<int>> cases[] = {
+        {"nothing at all", "", {}},
+        {"cut short in row 5", allNine.substr(0, allNine.find(good[4]) + 9), {1, 2, 3, 4}},
+        {"a name scrambled wrong",
+         with(2, "\"ZEx\",\"" + Encrypt::encode(" 5") + "\"\r\n"),
+         {1, 3, 4, 5, 6, 7, 8, 9}},
+        {"a score with letters", with(7, row("A", " 12x")), {1, 2, 3, 4, 5, 6, 8, 9}},
+        {"a score beyond 32 bits", with(3, row("A", " 2147483648")), {1, 2, 4, 5, 6, 7, 8, 9}},
+        {"a score missing",
+         with(9, "\"" + Encrypt::encode("A") + "\"\r\n"),
+         {1, 2, 3, 4, 5, 6, 7, 8}},
+        {"a tenth row", allNine + good[0], {1, 2, 3, 4, 5, 6, 7, 8, 9}},
+        {"junk", "junk", {}},
+    };
+    for (const auto& [what, content, kept] : cases) {
+        const HighScoresRead read = parseHighScores(content);
+        EXPECT_TRUE(read.damaged) << what;
+        HighScores expected;
+        for (int n : kept) {
+            const int list = (n - 1) / 3 + 1, r = (n - 1) % 3 + 1;
+            expected[list].names[r] = scores[list].names[r];
+            expected[list].scores[r] = scores[list].scores[r];
+        }
+        EXPECT_EQ(read.scores, expected) << what;
+    }
+    EXPECT_FALSE(parseHighScores(allNine).damaged);
+}
+
+TEST(HighScoresFile, AMissingFileIsEmptyAndAnUnreadableOneDamaged) {
     const test::TempDir dir;
     const std::string path = dir / kHighScoresFileName;
-    EXPECT_EQ(readHighScores(path), HighScores{});
-    ASSERT_TRUE(writeFileAtomically(path, good.substr(0, 30)));
-    EXPECT_EQ(readHighScores(path), HighScores{});
+    const auto expectRead = [&path](bool damaged, const HighScores& scores, const char* what) {
+        const HighScoresRead read = readHighScores(path);
+        EXPECT_EQ(read.damaged, damaged) << what;
+        EXPECT_EQ(read.scores, scores) << what;
+    };
+    expectRead(false, HighScores{}, "missing");
+    std::filesystem::create_directory(path);
+    expectRead(true, HighScores{}, "a folder");
+    std::filesystem::remove(path);
+
+    // Nine of the longest names the end window takes still read back.
+    HighScores longest = sampleScores();
+    std::string star;
+    for (int i = 0; i < 32767; ++i)
+        star += "\xe6\x98\x9f";
+    for (HighScoreList& l : longest)
+        l.names.fill(star);
+    ASSERT_TRUE(writeHighScores(path, longest));
+    expectRead(false, longest, "the longest names");
+    // A file of a few MiB is refused without being read: even its whole rows are not kept.
+    std::filesystem::resize_file(path, 3 * 1024 * 1024);
+    expectRead(true, HighScores{}, "too large");
+}
+
+TEST(HighScoresFile, ADamagedFileIsKeptBesideTheListItsRewriteReplaces) {
+    const test::TempDir dir;
+    const std::string path = dir / kHighScoresFileName;
+    const std::string copy = path + ".damaged";
+    EXPECT_TRUE(keepDamagedHighScores(path)) << "nothing to keep";
+    EXPECT_EQ(dir.entries(), 0);
+
+    ASSERT_TRUE(writeFileAtomically(path, "the damaged list"));
+    ASSERT_TRUE(writeFileAtomically(copy, "a list damaged earlier"));
+    EXPECT_TRUE(keepDamagedHighScores(path));
     ASSERT_TRUE(writeHighScores(path, sampleScores()));
-    EXPECT_EQ(readHighScores(path), sampleScores());
+    EXPECT_EQ(readWholeFile(copy), "the damaged list");
+    EXPECT_EQ(readHighScores(path).scores, sampleScores());
 }
 
 TEST(HighScoresFile, ShippedListHasNineNamedRowsBestFirst) {
     const auto content = readWholeFile(std::string(ZT_DATA_DIR) + "/" + kHighScoresFileName);
     ASSERT_TRUE(content.has_value());
-    for (const HighScoreList& l : parseHighScores(*content))
+    const HighScoresRead read = parseHighScores(*content);
+    EXPECT_FALSE(read.damaged);
+    for (const HighScoreList& l : read.scores)
         for (int r = 1; r <= kHighScoreRows; ++r) {
             EXPECT_FALSE(l.names[r].empty());
             EXPECT_GT(l.scores[r], r < kHighScoreRows ? l.scores[r + 1] : 0);

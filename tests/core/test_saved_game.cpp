@@ -118,10 +118,13 @@ TEST(SavedGame, GalaxyNamesComeFromTheCatalogueByMapCell) {
 TEST(SavedGame, StatesTheGameCouldHaveReachedLoad) {
     const std::pair<const char*, std::function<void(GameState&)>> cases[] = {
         {"an over-full hold after a move to a smaller ship",
-         [](GameState& s) { s.shipType = 1, s.cargoInHold = 150, s.cargo[6].quantity = 150; }},
+         [](GameState& s) { s.shipType = 1, s.cargoInHold = 153, s.cargo[6].quantity = 150; }},
         {"an empty tank and no shields left", [](GameState& s) { s.fuel = s.shields = 0; }},
         {"a full ship of the largest kind",
-         [](GameState& s) { s.shipType = 7, s.fuel = s.shields = s.cargoInHold = 10000; }},
+         [](GameState& s) {
+             s.shipType = 7, s.fuel = s.shields = s.cargoInHold = 10000;
+             s.cargo[6].quantity = 9997;
+         }},
         {"a whole-year Earth time",
          [](GameState& s) { s.earthTime = *EarthTime::fromText("3501"); }},
         {"money at the 32-bit limits",
@@ -162,6 +165,7 @@ TEST(SavedGameFile, ADamagedFileIsRefusedAndLeavesTheGameAsItWas) {
     };
     const auto first = [&with](const char* text) { return with(1, text); };
     const int wanted = playedGame().galaxies[5].demands[1];
+    const int blackWanted = playedGame().galaxies[5].blackDemands[1];
     const std::tuple<const char*, std::string, const char*> damages[] = {
         {"cut short after the galaxies",
          joined(std::vector<std::string>(good.begin(), good.begin() + kGameLengthLine - 1)),
@@ -174,17 +178,24 @@ TEST(SavedGameFile, ADamagedFileIsRefusedAndLeavesTheGameAsItWas) {
         {"a seventeenth galaxy", first("17,-1234,56789,37,12,10,2"), "no such current galaxy"},
         {"an eighth ship", first("9,-1234,56789,37,12,10,8"), "no such ship"},
         {"a fourth game length", with(kGameLengthLine, "2700,4"), "no such game length"},
+        {"a short game ending in 2700", with(kGameLengthLine, "2700,3"), "the end year does not"},
         {"fuel beyond the tank", first("9,-1234,56789,201,12,10,2"), "fuel"},
         {"shields beyond the ship", first("9,-1234,56789,37,151,10,2"), "shields"},
         {"a hold no ship carries", first("9,-1234,56789,37,12,10001,2"), "a hold no ship"},
         {"negative cargo", with(1 + kBlackGoods + 3, "100,-5"), "cargo no ship can carry"},
         {"negative black cargo", with(2, "100,-1"), "black cargo no ship can carry"},
+        {"a hold count off the cargo", first("9,-1234,56789,37,12,32,2"), "the hold count differs"},
+        {"a negative price paid", with(1 + kBlackGoods + 6, "-20001,7"), "cargo bought at a neg"},
+        {"a negative black price paid", with(3, "-4567,3"), "black cargo bought at a neg"},
         {"a 21st good wanted", with(galaxyLine(2, 24), "21"), "galaxy 2 has broken market"},
         {"a good sold and wanted", with(galaxyLine(3, 25), good[galaxyLine(3, 24) - 1]),
          "galaxy 3 has broken market"},
         {"a free good for sale", with(galaxyLine(5, 27), "0"), "galaxy 5 sells at an impossible"},
         {"a free black good", with(galaxyLine(5, 8), "0"), "galaxy 5 sells black goods"},
         {"a negative want", with(galaxyLine(5, 38 + 2 * wanted), "-1"), "galaxy 5 wants a neg"},
+        {"a want paid nothing", with(galaxyLine(5, 39 + 2 * wanted), "0"), "galaxy 5 buys at an"},
+        {"a black want paid less than nothing", with(galaxyLine(5, 8 + 2 * blackWanted), "-3"),
+         "galaxy 5 buys black goods at an"},
         {"a galaxy off the map", with(galaxyLine(6, kRowOffset), "8"), "galaxy 6 lies off the map"},
         {"a galaxy misplaced", with(galaxyLine(6, kColumnOffset), "1"), "galaxy 6 is not where"},
         {"a 17th galaxy on the map", with(cellLine(1), "17"), "a map cell holds galaxy 17"},

@@ -32,7 +32,7 @@ void InstalledGameCheck::aSaveAndAHighScoreGoToThePlayersDataFolder() {
     MessageRecorder recorder;
     Main m(folders, rng);
     m.show();
-    QCOMPARE(m.session().highScores(), readHighScores(folders.shippedHighScores));
+    QCOMPARE(m.session().highScores(), readHighScores(folders.shippedHighScores).scores);
     startKnownGame(m);
 
     ChosenFiles chosen;
@@ -50,7 +50,7 @@ void InstalledGameCheck::aSaveAndAHighScoreGoToThePlayersDataFolder() {
     });
     click(&m, "goButton");
     QCOMPARE(recorder.messages, QStringList());
-    const HighScores written = readHighScores(folders.highScoresFile);
+    const HighScores written = readHighScores(folders.highScoresFile).scores;
     QCOMPARE(written[3].names[1], std::string("Installed"));
     QCOMPARE(written[3].scores[1], 1000000);
 }

@@ -42,6 +42,7 @@ class EndOfGameTest : public QObject {
     void closingEachWindowCountsAsItsDefault();
     void aListThatCannotBeSavedIsReported();
     void theNameBoxKeepsTheLastNameAndTheTitleCyclesColours();
+    void aDamagedListIsToldOnceAndKeptBeforeItsFirstRewrite();
 };
 
 void EndOfGameTest::aNewHighScoreIsWrittenShownAndANewGameFollows() {
@@ -67,7 +68,8 @@ void EndOfGameTest::aNewHighScoreIsWrittenShownAndANewGameFollows() {
                           "Congratulations! You have earned a place on the Zenthari Trade "
                           "High Score List!",
                           "$30,000", "Trader", "highScoresForm", name, "$30,000", "Cadet Yuki"}));
-    const HighScores onDisk = readHighScores(game.folder.filePath("Winners.txt").toStdString());
+    const HighScores onDisk =
+        readHighScores(game.folder.filePath("Winners.txt").toStdString()).scores;
     QCOMPARE(onDisk, m.session().highScores());
     QCOMPARE(onDisk[3].names[2], name.toStdString());
     QCOMPARE(labelText(&m, "earthTimeLabel"), QStringLiteral("2300.00")); // a new game
@@ -145,6 +147,45 @@ void EndOfGameTest::theNameBoxKeepsTheLastNameAndTheTitleCyclesColours() {
         colours.queue(r);
     end.highScoreTimer_Timer();
     QCOMPARE(textColour(label(&end, "titleLabel")), QColor(26, 128, 255));
+}
+
+void EndOfGameTest::aDamagedListIsToldOnceAndKeptBeforeItsFirstRewrite() {
+    TestGame game;
+    const HighScores shipped = game.main->session().highScores();
+    const std::string path = game.folder.filePath("Winners.txt").toStdString();
+    // Four whole rows (the long games and the best normal game), then the file breaks off.
+    const std::string content = winnersFile(game);
+    std::size_t cut = 0;
+    for (int row = 0; row < 4; ++row)
+        cut = content.find("\r\n", cut) + 2;
+    const std::string damaged = content.substr(0, cut) + "\"ZEx";
+    QVERIFY(writeFileAtomically(path, damaged));
+
+    Main m(game.folder.folders(), game.rng);
+    m.showStartupForm();
+    m.showStartupForm();
+    QCOMPARE(game.recorder.messages,
+             QStringList{QStringLiteral("The high score file %1 is damaged. The scores that could "
+                                        "be read are kept; the damaged file will be kept as "
+                                        "%1.damaged when the list is next saved.")
+                             .arg(QDir::toNativeSeparators(QString::fromStdString(path)))});
+    QCOMPARE(m.session().highScores()[1], shipped[1]);
+    QCOMPARE(m.session().highScores()[2].names[1], shipped[2].names[1]);
+    QCOMPARE(m.session().highScores()[3], HighScoreList{});
+
+    // Two games make the short list; only the first rewrite keeps the damaged file.
+    for (const std::int32_t cash : {30000, 40000}) {
+        lastFlightReady(m, cash);
+        answerModal("exitButton");
+        click(&m, "goButton");
+        QCOMPARE(readWholeFile(path + ".damaged").value_or("missing"), damaged);
+    }
+    const HighScoresRead after = readHighScores(path);
+    QVERIFY(!after.damaged);
+    QCOMPARE(after.scores[1], shipped[1]);
+    QCOMPARE(after.scores[3].scores[1], 40000);
+    QCOMPARE(after.scores[3].scores[2], 30000);
+    QCOMPARE(game.recorder.messages.size(), 1);
 }
 
 QTEST_MAIN(EndOfGameTest)

@@ -7,7 +7,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStyleOptionMenuItem>
+#include <QTemporaryFile>
 #include <QTest>
+
+#include <cstdio>
+#include <unistd.h>
 
 using namespace zt;
 using namespace zt::test;
@@ -18,6 +22,21 @@ namespace {
 struct MenuLook : QMenu {
     using QMenu::initStyleOption;
 };
+
+// What `body` writes to standard error.
+QString standardErrorOf(const std::function<void()>& body) {
+    QTemporaryFile file;
+    if (!file.open()) return QStringLiteral("no file for standard error");
+    std::fflush(stderr);
+    const int saved = ::dup(2);
+    ::dup2(file.handle(), 2);
+    body();
+    std::fflush(stderr);
+    ::dup2(saved, 2);
+    ::close(saved);
+    file.seek(0);
+    return QString::fromUtf8(file.readAll());
+}
 
 } // namespace
 
@@ -30,6 +49,7 @@ class MainWindowTest : public QObject {
     void soundMenuMovesTheCheckMarkAndSilenceStopsPlaying();
     void fitsTheScreenWithoutClippedText();
     void closingClosesEveryWindow();
+    void missingPicturesAndSoundsAreNamedOnceOnStandardError();
 };
 
 void MainWindowTest::opensWithTheStartingCaptionsAndNothingToDo() {
@@ -181,6 +201,39 @@ void MainWindowTest::closingClosesEveryWindow() {
     trigger(m, "highScoresMenu");
     QVERIFY(closed);
     QVERIFY(!m->isVisible());
+}
+
+void MainWindowTest::missingPicturesAndSoundsAreNamedOnceOnStandardError() {
+    QTemporaryDir bare; // the strings table only: no Graphics, no Sounds, no Winners.txt
+    QFile::link(QDir(QStringLiteral(ZT_DATA_DIR)).filePath("strings.txt"),
+                bare.filePath("strings.txt"));
+    TestRandom rng(1);
+    MessageRecorder recorder;
+    const QString said = standardErrorOf([&] {
+        Main m(GameFolders::besideProgram(bare.path().toStdString()), rng);
+        m.show();
+        startKnownGame(m);
+        startKnownGame(m); // the map needs every picture again
+        for (const char* destination : {"mapImage_8", "mapImage_7"}) {
+            click(&m, destination);
+            rng.queueFlight(m);
+            click(&m, "goButton"); // the engine sound each time
+        }
+    });
+    QStringList expected;
+    const auto missing = [&](const QString& name) {
+        expected << QStringLiteral("Zenthari Trader: %1 is missing or cannot be read; playing on "
+                                   "without it")
+                        .arg(QDir::toNativeSeparators(bare.filePath(name)));
+    };
+    for (int g = 1; g <= 16; ++g)
+        missing(QStringLiteral("Graphics/%1.jpg").arg(g));
+    missing(QStringLiteral("Sounds/jet.wav"));
+    QStringList lines = said.split('\n', Qt::SkipEmptyParts);
+    lines.sort();
+    expected.sort();
+    QCOMPARE(lines, expected);
+    QVERIFY(recorder.messages.isEmpty()); // the game itself goes on as before
 }
 
 QTEST_MAIN(MainWindowTest)
