@@ -29,7 +29,6 @@ void destroyShip(GameState& state, ShipLoss cause, EventOutcome& outcome) {
     state.shields = kReplacementShields;
     state.fuel = kReplacementFuel;
     state.debt = addToDebt(state.debt, kReplacementShipCharge);
-    outcome.rewrite.fuel = outcome.rewrite.shields = outcome.rewrite.debt = true;
     outcome.shipDestroyed = true;
 }
 

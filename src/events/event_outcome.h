@@ -7,20 +7,10 @@
 
 namespace zt {
 
-// The main-window status labels an event changed, so the window rewrites only those.
-struct StatusLabels {
-    bool fuel = false;
-    bool shields = false;
-    bool debt = false;
-    bool earthTime = false;
-    bool operator==(const StatusLabels&) const = default;
-};
-
-// What an event window's command did: the message boxes to show, in order, and the labels
-// to rewrite. The state itself has already been changed by the rule.
+// What an event window's command did: the message boxes to show, in order. The state itself
+// has already been changed by the rule.
 struct EventOutcome {
     std::vector<std::string> messages;
-    StatusLabels rewrite;
     bool shipDestroyed = false;
 };
 

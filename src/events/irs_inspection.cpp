@@ -13,7 +13,6 @@ void sentence(GameState& state, std::int32_t fine, int years, std::string messag
     state.debt = addToDebt(state.debt, fine);
     state.earthTime = state.earthTime.plus(Decimal::whole(years));
     outcome.messages.push_back(std::move(message));
-    outcome.rewrite = {.fuel = true, .shields = true, .debt = true, .earthTime = true};
 }
 
 // A conviction after running or a lost trial: the cargo is confiscated, then a fine of
@@ -73,7 +72,6 @@ EventOutcome faceIrs(GameState& state, const Catalogue& catalogue, IrsChoice cho
             heavySentence(state, "You have been found guilty of posetion of illegal cargo!",
                           outcome, rng);
         } else {
-            outcome.rewrite.debt = true;
             outcome.messages.push_back("Your attorney gets you acquitted on a technicality!");
         }
         break;

@@ -12,13 +12,11 @@ EventOutcome passHazard(GameState& state, HazardChoice choice, RandomSource& rng
     if (choice == HazardChoice::GoAround) {
         const int years = wholeBetween(rng, 1, 20);
         state.earthTime = state.earthTime.plus(Decimal::whole(years));
-        outcome.rewrite.earthTime = true;
         outcome.messages.push_back("You went around the hazard, but it cost you " +
                                    std::to_string(years) + " years of your valuable time!");
         return outcome;
     }
     const int damage = wholeBetween(rng, 5, 40);
-    outcome.rewrite.shields = true;
     if (shieldsHold(state, damage)) {
         outcome.messages.push_back("You went through, but it cost you " + std::to_string(damage) +
                                    " shield units!");

@@ -11,7 +11,6 @@ void capture(GameState& state, const std::string& opening, RandomSource& rng,
     const int damage = wholeBetween(rng, 10, 40);
     const bool survived = shieldsHold(state, damage);
     emptyHold(state);
-    outcome.rewrite.shields = true;
     if (survived) {
         outcome.messages.push_back(opening + std::to_string(damage) +
                                    " shield units the pirates catch up to you and take your "

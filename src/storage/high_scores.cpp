@@ -69,6 +69,12 @@ std::optional<int> highScoreRow(const HighScoreList& list, std::int32_t netWorth
     return std::nullopt;
 }
 
+std::optional<FinalScore> finalScore(const HighScores& scores, const GameState& state) {
+    if (!HighScores::contains(state.gameLength)) return std::nullopt;
+    const std::int32_t worth = netWorth(state);
+    return FinalScore{worth, highScoreRow(scores[state.gameLength], worth)};
+}
+
 void enterHighScore(HighScoreList& list, int row, const std::string& name, std::int32_t score) {
     for (int below = kHighScoreRows; below > row; --below) {
         list.names[below] = list.names[below - 1];

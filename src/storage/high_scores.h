@@ -32,6 +32,16 @@ std::int32_t netWorth(const GameState& state);
 // or nothing when it beats none.
 std::optional<int> highScoreRow(const HighScoreList& list, std::int32_t netWorth);
 
+// How a finished game meets the lists: its net worth and the row it earns on the list of
+// its length (none when it beats no row).
+struct FinalScore {
+    std::int32_t netWorth = 0;
+    std::optional<int> row;
+};
+
+// The final score of `state`'s game; nothing when its length has no list.
+std::optional<FinalScore> finalScore(const HighScores& scores, const GameState& state);
+
 // Puts a new score at `row`: the rows below move down one and the old row 3 drops out.
 void enterHighScore(HighScoreList& list, int row, const std::string& name, std::int32_t score);
 

@@ -1,7 +1,7 @@
 #include "ui/DealDialog.h"
 
 #include "ui/ClickableLabel.h"
-#include "ui/Main.h"
+#include "ui/GameSession.h"
 #include "ui/NumberBox.h"
 #include "ui/form_parts.h"
 #include "ui/look.h"
@@ -14,8 +14,8 @@
 
 namespace zt {
 
-DealDialog::DealDialog(Main& main, MarketKind kind, const Texts& texts, QWidget* parent)
-    : QDialog(parent), main_(main), kind_(kind) {
+DealDialog::DealDialog(GameSession& session, MarketKind kind, const Texts& texts, QWidget* parent)
+    : QDialog(parent), session_(session), kind_(kind) {
     setUpWindow(this, texts.objectName, texts.windowCaption);
     title_ = headingLabel(texts.titleName, QString(), 1.5, this);
     QLabel* division = headingLabel("Label2", QString::fromLatin1(texts.division), 1.1, this);
@@ -56,7 +56,7 @@ DealDialog::DealDialog(Main& main, MarketKind kind, const Texts& texts, QWidget*
     auto* layout = new QGridLayout(this);
     layout->addWidget(title_, 0, 0, 1, 2);
     layout->addWidget(division, 1, 0, 1, 2);
-    layout->addWidget(decorativePicture(main.dataFolder(), picture, this), 2, 0);
+    layout->addWidget(decorativePicture(session.dataFolder(), picture, this), 2, 0);
     layout->addLayout(grid, 2, 1);
     layout->addWidget(hint, 3, 0, 1, 2);
     layout->addLayout(buttons, 4, 0, 1, 2);
@@ -64,7 +64,7 @@ DealDialog::DealDialog(Main& main, MarketKind kind, const Texts& texts, QWidget*
 }
 
 Market DealDialog::market() const {
-    return marketHere(main_.state(), main_.catalogue(), kind_);
+    return marketHere(session_.state(), session_.catalogue(), kind_);
 }
 
 void DealDialog::openDeal(int index) {

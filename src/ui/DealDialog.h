@@ -11,7 +11,7 @@ class QLabel;
 namespace zt {
 
 class ClickableLabel;
-class Main;
+class GameSession;
 class NumberBox;
 
 // What the purchase and sale dialogs of both markets share: a title, a division heading,
@@ -49,7 +49,7 @@ class DealDialog : public QDialog {
     void dealt();
 
   protected:
-    DealDialog(Main& main, MarketKind kind, const Texts& texts, QWidget* parent);
+    DealDialog(GameSession& session, MarketKind kind, const Texts& texts, QWidget* parent);
 
     // The value label of figure `i` (0..3).
     QLabel* figure(int i) const { return figures_[static_cast<std::size_t>(i)]; }
@@ -63,7 +63,7 @@ class DealDialog : public QDialog {
     // Writes the two quantity figures and the maximum from the state.
     virtual void showFigures(const Market& market) = 0;
 
-    Main& main_;
+    GameSession& session_;
     const MarketKind kind_;
 
   private:

@@ -42,6 +42,10 @@ void SoundPlayer::close() {
     if (effect_) effect_->stop();
 }
 
+bool SoundPlayer::playing() const {
+    return effect_ && effect_->isPlaying();
+}
+
 void SoundPlayer::play(const QString& fileName) {
     const QString path = QDir(folder_).filePath(fileName);
     if (!QFileInfo(path).isFile()) {

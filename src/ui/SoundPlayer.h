@@ -21,6 +21,9 @@ class SoundPlayer : public QObject {
     // Plays `fileName` from the sounds folder, once, without waiting for it to end.
     void play(const QString& fileName);
 
+    // Whether a sound is playing now.
+    bool playing() const;
+
     // Whether the audio device has been opened yet (by a first sound).
     bool deviceOpened() const { return effect_ != nullptr; }
 

@@ -2,7 +2,7 @@
 
 #include "services/bank.h"
 #include "ui/ClickableLabel.h"
-#include "ui/Main.h"
+#include "ui/GameSession.h"
 #include "ui/NumberBox.h"
 #include "ui/form_parts.h"
 #include "ui/look.h"
@@ -15,7 +15,7 @@
 
 namespace zt {
 
-BankForm::BankForm(Main& main) : QDialog(&main), main_(main) {
+BankForm::BankForm(GameSession& session, QWidget* parent) : QDialog(parent), session_(session) {
     setUpWindow(this, "bankForm", "The Bank");
 
     cashLabel_ = valueLabel("cashLabel", this);
@@ -65,19 +65,19 @@ BankForm::BankForm(Main& main) : QDialog(&main), main_(main) {
     connect(repayButton, &QPushButton::clicked, this, &BankForm::repayButton_Click);
     // One click prepares repaying the whole debt, or borrowing the largest loan.
     connect(currentDebtLabel_, &ClickableLabel::clicked, this,
-            [this] { repayAmountBox_->setText(QString::number(main_.state().debt)); });
+            [this] { repayAmountBox_->setText(QString::number(session_.state().debt)); });
     connect(maxLabel_, &ClickableLabel::clicked, this,
-            [this] { loanAmountBox_->setText(QString::number(maxLoan(main_.state().debt))); });
+            [this] { loanAmountBox_->setText(QString::number(maxLoan(session_.state().debt))); });
 }
 
-void BankForm::open(Main& main) {
-    BankForm& form = windowOnce<BankForm>(main, "bankForm");
+void BankForm::open(GameSession& session, QWidget& owner) {
+    BankForm& form = windowOnce<BankForm>(session, owner, "bankForm");
     form.showFigures();
     form.exec();
 }
 
 void BankForm::showFigures() {
-    const GameState& state = main_.state();
+    const GameState& state = session_.state();
     cashLabel_->setText(moneyText(state.cash));
     currentDebtLabel_->setText(moneyText(state.debt));
     maxLabel_->setText(moneyText(maxLoan(state.debt)));
@@ -85,17 +85,16 @@ void BankForm::showFigures() {
 
 void BankForm::showChange() {
     showFigures();
-    main_.refreshStatus();
-    main_.routeRefresh();
+    session_.holdingsChanged();
 }
 
 void BankForm::borrowButton_Click() {
-    if (!borrow(main_.state(), loanAmountBox_->text().toStdString()).done()) return beep();
+    if (!borrow(session_.state(), loanAmountBox_->text().toStdString()).done()) return beep();
     showChange();
 }
 
 void BankForm::repayButton_Click() {
-    if (!repay(main_.state(), repayAmountBox_->text().toStdString()).done()) return beep();
+    if (!repay(session_.state(), repayAmountBox_->text().toStdString()).done()) return beep();
     showChange();
 }
 

@@ -1,6 +1,6 @@
 #include "ui/blackNormalGoodsPrices.h"
 
-#include "ui/Main.h"
+#include "ui/GameSession.h"
 #include "ui/form_parts.h"
 
 namespace zt {
@@ -18,13 +18,13 @@ constexpr PriceGuide::Item kItems[] = {
 
 } // namespace
 
-BlackNormalGoodsPrices::BlackNormalGoodsPrices(Main& main)
+BlackNormalGoodsPrices::BlackNormalGoodsPrices(GameSession& session, QWidget* parent)
     : PriceGuide({"blackNormalGoodsPrices", "Black Market Goods Prices", "Command1", "OK",
                   "blackmarket.jpg"},
-                 kItems, 1, main.dataFolder(), &main) {}
+                 kItems, 1, session.dataFolder(), parent) {}
 
-void BlackNormalGoodsPrices::open(Main& main) {
-    windowOnce<BlackNormalGoodsPrices>(main, "blackNormalGoodsPrices").exec();
+void BlackNormalGoodsPrices::open(GameSession& session, QWidget& owner) {
+    windowOnce<BlackNormalGoodsPrices>(session, owner, "blackNormalGoodsPrices").exec();
 }
 
 } // namespace zt

@@ -1,7 +1,7 @@
 #include "ui/buyNewShipForm.h"
 
 #include "services/shipyard.h"
-#include "ui/Main.h"
+#include "ui/GameSession.h"
 #include "ui/form_parts.h"
 #include "ui/look.h"
 
@@ -24,7 +24,8 @@ static_assert(std::size(kShipEntries) == kShipTypes);
 
 } // namespace
 
-BuyNewShipForm::BuyNewShipForm(Main& main) : QDialog(&main), main_(main) {
+BuyNewShipForm::BuyNewShipForm(GameSession& session, QWidget* parent)
+    : QDialog(parent), session_(session) {
     setUpWindow(this, "buyNewShipForm", "Buy New Ship");
 
     currentShipLabel_ = valueLabel("currentShipLabel", this);
@@ -102,15 +103,15 @@ BuyNewShipForm::BuyNewShipForm(Main& main) : QDialog(&main), main_(main) {
     connect(buyShipButton_, &QPushButton::clicked, this, &BuyNewShipForm::buyShipButton_Click);
 }
 
-void BuyNewShipForm::open(Main& main) {
-    BuyNewShipForm& form = windowOnce<BuyNewShipForm>(main, "buyNewShipForm");
+void BuyNewShipForm::open(GameSession& session, QWidget& owner) {
+    BuyNewShipForm& form = windowOnce<BuyNewShipForm>(session, owner, "buyNewShipForm");
     form.showCurrentShip();
     form.exec();
 }
 
 void BuyNewShipForm::showCurrentShip() {
-    const GameState& state = main_.state();
-    currentShipLabel_->setText(qtext(currentShip(state, main_.catalogue()).name));
+    const GameState& state = session_.state();
+    currentShipLabel_->setText(qtext(currentShip(state, session_.catalogue()).name));
     cashLabel_->setText(moneyText(state.cash));
     debtLabel_->setText(moneyText(state.debt));
     netCashLabel_->setText(moneyText(netCashShown(state)));
@@ -125,7 +126,7 @@ void BuyNewShipForm::showCurrentShip() {
 
 void BuyNewShipForm::shipList_Click(int row) {
     const int ship = row + 1;
-    const Catalogue& catalogue = main_.catalogue();
+    const Catalogue& catalogue = session_.catalogue();
     if (!catalogue.ships.contains(ship)) return;
     const ShipSpec& spec = catalogue.ships[ship];
     typeLabel_->setText(qtext(spec.name));
@@ -134,14 +135,14 @@ void BuyNewShipForm::shipList_Click(int row) {
     cargoCapacityLabel_->setText(QString::number(spec.cargoCapacity));
     fuelCapacityLabel_->setText(QString::number(spec.fuelCapacity));
     shieldCapacityLabel_->setText(QString::number(spec.shieldCapacity));
-    buyShipButton_->setEnabled(canBuyShip(main_.state(), catalogue, ship));
+    buyShipButton_->setEnabled(canBuyShip(session_.state(), catalogue, ship));
 }
 
 void BuyNewShipForm::buyShipButton_Click() {
-    if (!buyShip(main_.state(), main_.catalogue(), shipList_->currentRow() + 1).done()) return;
+    if (!buyShip(session_.state(), session_.catalogue(), shipList_->currentRow() + 1).done())
+        return;
     showCurrentShip();
-    main_.refreshStatus();
-    main_.routeRefresh();
+    session_.holdingsChanged();
 }
 
 } // namespace zt

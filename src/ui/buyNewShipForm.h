@@ -7,18 +7,18 @@ class QPushButton;
 
 namespace zt {
 
-class Main;
+class GameSession;
 
 // The shipyard: the figures of the seven ships and the sale of another one for net
 // cash.
 class BuyNewShipForm : public QDialog {
     Q_OBJECT
   public:
-    explicit BuyNewShipForm(Main& main);
+    BuyNewShipForm(GameSession& session, QWidget* parent);
 
     // The shipyard command of the main window: shows the current ship, the money and the
     // current ship's figures, then waits modally until Done.
-    static void open(Main& main);
+    static void open(GameSession& session, QWidget& owner);
 
   private:
     void shipList_Click(int row);
@@ -26,7 +26,7 @@ class BuyNewShipForm : public QDialog {
     // Rewrites the current ship, cash, debt and net cash and selects the current ship.
     void showCurrentShip();
 
-    Main& main_;
+    GameSession& session_;
     QLabel* currentShipLabel_;
     QLabel* cashLabel_;
     QLabel* debtLabel_;

@@ -1,8 +1,12 @@
 #include "ui/endForm.h"
 
 #include "core/numbers.h"
+#include "ui/GameSession.h"
+#include "ui/form_parts.h"
 #include "ui/look.h"
+#include "ui/messages.h"
 
+#include <QFile>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,15 +22,10 @@ namespace {
 // A name the box offers before the player has typed one.
 constexpr const char* kDefaultName = "Trader";
 
-QLabel* label(const char* name, const QString& text, QWidget* parent) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    return l;
-}
-
+// A button that Return presses while it has the focus.
 QPushButton* button(const char* name, const char* caption, QWidget* parent) {
-    auto* b = new QPushButton(QString::fromLatin1(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
+    QPushButton* b = actionButton(name, caption, parent);
+    b->setAutoDefault(true);
     return b;
 }
 
@@ -37,17 +36,18 @@ int channel(float r) {
 
 } // namespace
 
-EndForm::EndForm(RandomSource& colours, QWidget* parent) : QDialog(parent), colours_(colours) {
+EndForm::EndForm(GameSession& session, RandomSource& colours, QWidget* parent)
+    : QDialog(parent), session_(session), colours_(colours) {
     setObjectName(QStringLiteral("endForm"));
     setWindowTitle(QStringLiteral("Zenthari Trader"));
     applySpaceLook(this);
 
     titleLabel_ = headingLabel("titleLabel", QString(), 2.0, this);
     titleLabel_->setMinimumWidth(420);
-    promptLabel_ = label("promptLabel", QString(), this);
+    promptLabel_ = captionLabel("promptLabel", "", this);
     promptLabel_->setWordWrap(true);
     promptLabel_->setAlignment(Qt::AlignCenter);
-    netWorthLabel_ = label("netWorthLabel", QString(), this);
+    netWorthLabel_ = captionLabel("netWorthLabel", "", this);
     setTextColour(netWorthLabel_, kYellow);
     nameBox_ = new QLineEdit(QString::fromLatin1(kDefaultName), this);
     nameBox_->setObjectName(QStringLiteral("nameBox"));
@@ -66,9 +66,9 @@ EndForm::EndForm(RandomSource& colours, QWidget* parent) : QDialog(parent), colo
     auto* grid = new QGridLayout(this);
     grid->addWidget(titleLabel_, 0, 0, 1, 2);
     grid->addWidget(promptLabel_, 1, 0, 1, 2);
-    grid->addWidget(label("Label4", QStringLiteral("Ending Net Worth:"), this), 2, 0);
+    grid->addWidget(captionLabel("Label4", "Ending Net Worth:", this), 2, 0);
     grid->addWidget(netWorthLabel_, 2, 1);
-    grid->addWidget(label("Label3", QStringLiteral("Enter your name:"), this), 3, 0);
+    grid->addWidget(captionLabel("Label3", "Enter your name:", this), 3, 0);
     grid->addWidget(nameBox_, 3, 1);
     grid->addWidget(newGame, 4, 0);
     grid->addWidget(exit, 4, 1);
@@ -92,6 +92,19 @@ void EndForm::showResult(std::int32_t netWorth, bool newHighScore) {
     netWorthLabel_->setText(QString::fromStdString(formatMoney(netWorth)));
     nameBox_->setEnabled(newHighScore);
     if (newHighScore) nameBox_->selectAll();
+}
+
+std::optional<EndForm::Choice> EndForm::finishGame() {
+    const std::optional<FinalScore> score = session_.finalScore();
+    if (!score) return std::nullopt;
+    showResult(score->netWorth, score->row.has_value());
+    exec();
+    if (score->row && !session_.enterFinalScore(*score, playerName().toStdString()))
+        showMessage(parentWidget(),
+                    QStringLiteral("The high score list could not be saved to %1. The list saved "
+                                   "before is kept.")
+                        .arg(QFile::decodeName(session_.folders().highScoresFile.c_str())));
+    return choice_;
 }
 
 QString EndForm::playerName() const {

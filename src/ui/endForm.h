@@ -4,12 +4,15 @@
 #include <QDialog>
 
 #include <cstdint>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
 class QTimer;
 
 namespace zt {
+
+class GameSession;
 
 // The end of a game: the net worth, a name for a new high score, and the choice between a
 // new game and leaving. Closing it without a button counts as "New Game".
@@ -19,7 +22,12 @@ class EndForm : public QDialog {
     enum class Choice { NewGame, Exit };
 
     // `colours` feeds the title's colour cycling (a decoration, not the game's draws).
-    EndForm(RandomSource& colours, QWidget* parent);
+    EndForm(GameSession& session, RandomSource& colours, QWidget* parent);
+
+    // The end of the session's game: shows the net worth, waits for the player, enters a
+    // new high score under the name given and writes the lists (a message says when they
+    // could not be written). Nothing when the game's length has no list.
+    std::optional<Choice> finishGame();
 
     // Fills the texts for a game that earned a row or did not; the name box is open only
     // for a new high score and keeps the name typed last time.
@@ -36,6 +44,7 @@ class EndForm : public QDialog {
     void hideEvent(QHideEvent* event) override;
 
   private:
+    GameSession& session_;
     RandomSource& colours_;
     Choice choice_ = Choice::NewGame;
     QLabel* titleLabel_;

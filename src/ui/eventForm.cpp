@@ -1,5 +1,6 @@
 #include "ui/eventForm.h"
 
+#include "ui/form_parts.h"
 #include "ui/look.h"
 #include "ui/media_files.h"
 #include "ui/messages.h"
@@ -18,8 +19,7 @@ namespace zt {
 namespace {
 
 QLabel* pictureLabel(const char* name, const QPixmap& picture, QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
+    QLabel* label = captionLabel(name, "", parent);
     label->setPixmap(picture);
     label->setAlignment(Qt::AlignCenter);
     return label;
@@ -27,16 +27,16 @@ QLabel* pictureLabel(const char* name, const QPixmap& picture, QWidget* parent) 
 
 } // namespace
 
-EventForm::EventForm(Main& main, const char* objectName, const char* title, const char* picture,
-                     bool twoPictures, const char* sound)
-    : QDialog(&main), main_(main), sound_(QString::fromLatin1(sound)),
+EventForm::EventForm(GameSession& session, QWidget* parent, const char* objectName,
+                     const char* title, const char* picture, bool twoPictures, const char* sound)
+    : QDialog(parent), session_(session), sound_(QString::fromLatin1(sound)),
       options_(new QButtonGroup(this)) {
     setObjectName(QString::fromLatin1(objectName));
     setWindowTitle(QString::fromUtf8(title));
     applySpaceLook(this);
 
     const QPixmap image =
-        loadPicture(QDir(main.dataFolder())
+        loadPicture(QDir(session.dataFolder())
                         .filePath(QStringLiteral("Graphics/") + QString::fromLatin1(picture)));
     auto* row = new QHBoxLayout(this);
     row->setSpacing(16);
@@ -50,9 +50,9 @@ EventForm::EventForm(Main& main, const char* objectName, const char* title, cons
 }
 
 QLabel* EventForm::addText(const char* name, const QString& text) {
-    auto* label = new QLabel(text, this);
-    label->setObjectName(QString::fromLatin1(name));
+    QLabel* label = captionLabel(name, "", this);
     label->setTextFormat(Qt::PlainText);
+    label->setText(text);
     label->setWordWrap(true);
     label->setMinimumWidth(420);
     column_->addWidget(label);
@@ -60,8 +60,7 @@ QLabel* EventForm::addText(const char* name, const QString& text) {
 }
 
 QRadioButton* EventForm::addOption(const char* name, const char* text) {
-    auto* option = new QRadioButton(QString::fromUtf8(text), this);
-    option->setObjectName(QString::fromLatin1(name));
+    QRadioButton* option = optionButton(name, text, this);
     option->setChecked(options_->buttons().isEmpty());
     options_->addButton(option, static_cast<int>(options_->buttons().size()));
     column_->addWidget(option);
@@ -80,13 +79,13 @@ void EventForm::addCommand(const char* name, const char* text) {
 
 void EventForm::alert() {
     prepare();
-    main_.playSound(sound_);
+    session_.playSound(sound_);
     exec();
 }
 
 void EventForm::command() {
     const EventOutcome outcome = decide(options_->checkedId());
-    if (outcome.rewrite != StatusLabels{}) main_.refreshStatus();
+    session_.eventDecided(); // the status first, then the messages
     for (const std::string& message : outcome.messages)
         showMessage(this, QString::fromStdString(message));
     accept();

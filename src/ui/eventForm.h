@@ -1,6 +1,6 @@
 #pragma once
 #include "events/event_outcome.h"
-#include "ui/Main.h"
+#include "ui/GameSession.h"
 
 #include <QDialog>
 
@@ -24,8 +24,8 @@ class EventForm : public QDialog {
   protected:
     // `picture` is a file of the Graphics folder, shown on the left and, when `twoPictures`,
     // mirrored on the right; `sound` is a file of the Sounds folder.
-    EventForm(Main& main, const char* objectName, const char* title, const char* picture,
-              bool twoPictures, const char* sound);
+    EventForm(GameSession& session, QWidget* parent, const char* objectName, const char* title,
+              const char* picture, bool twoPictures, const char* sound);
 
     // Adds a text to the column, below what is there.
     QLabel* addText(const char* name, const QString& text);
@@ -42,7 +42,7 @@ class EventForm : public QDialog {
     // Escape and the close box leave the window up: only the command answers it.
     void reject() override {}
 
-    Main& main_;
+    GameSession& session_;
 
   private:
     void command();
@@ -52,10 +52,10 @@ class EventForm : public QDialog {
     QButtonGroup* options_;
 };
 
-// The main window's event window of type Form, created on first use and kept afterwards.
-template <class Form> Form& eventWindow(Main& main) {
-    auto* form = main.findChild<Form*>(QString(), Qt::FindDirectChildrenOnly);
-    return form ? *form : *new Form(main);
+// The event window of type Form of `owner`, created on first use and kept afterwards.
+template <class Form> Form& eventWindow(GameSession& session, QWidget& owner) {
+    auto* form = owner.findChild<Form*>(QString(), Qt::FindDirectChildrenOnly);
+    return form ? *form : *new Form(session, &owner);
 }
 
 } // namespace zt

@@ -76,13 +76,12 @@ QListWidget* tradeList(const char* name, int rows, QWidget* parent);
 // The title of a market's windows: the galaxy's name and " Trading Post" or " Black Market".
 QString marketTitle(const GameState& state, MarketKind kind);
 
-// The window named `name` among the direct children of `owner`, made on first use and only
-// shown and hidden afterwards, so its boxes keep what the player typed.
-template <class Form, class Owner, class... Args>
-Form& windowOnce(Owner& owner, const char* name, const Args&... args) {
-    auto* form =
-        owner.template findChild<Form*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
-    if (!form) form = new Form(owner, args...);
+// The window named `name` among the direct children of `owner`, made on first use over
+// `session` and only shown and hidden afterwards, so its boxes keep what the player typed.
+template <class Form, class Session, class... Args>
+Form& windowOnce(Session& session, QWidget& owner, const char* name, const Args&... args) {
+    auto* form = owner.findChild<Form*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+    if (!form) form = new Form(session, &owner, args...);
     return *form;
 }
 

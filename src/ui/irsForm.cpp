@@ -7,8 +7,8 @@
 
 namespace zt {
 
-IrsForm::IrsForm(Main& main)
-    : EventForm(main, "irsForm", "IRS Inspection", "irs.jpg", true, "irs.wav") {
+IrsForm::IrsForm(GameSession& session, QWidget* parent)
+    : EventForm(session, parent, "irsForm", "IRS Inspection", "irs.jpg", true, "irs.wav") {
     setTextColour(addText("Label1", QStringLiteral("You have been found to be in posetion of "
                                                    "illegal goods for which taxes have not been "
                                                    "paid. What do you wish to do?")),
@@ -22,7 +22,8 @@ IrsForm::IrsForm(Main& main)
 }
 
 EventOutcome IrsForm::decide(int choice) {
-    return faceIrs(main_.state(), main_.catalogue(), static_cast<IrsChoice>(choice), main_.rng());
+    return faceIrs(session_.state(), session_.catalogue(), static_cast<IrsChoice>(choice),
+                   session_.rng());
 }
 
 } // namespace zt

@@ -8,7 +8,7 @@ namespace zt {
 class IrsForm : public EventForm {
     Q_OBJECT
   public:
-    explicit IrsForm(Main& main);
+    IrsForm(GameSession& session, QWidget* parent);
 
   protected:
     EventOutcome decide(int choice) override;

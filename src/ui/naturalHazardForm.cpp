@@ -7,8 +7,9 @@
 
 namespace zt {
 
-NaturalHazardForm::NaturalHazardForm(Main& main)
-    : EventForm(main, "naturalHazardForm", "Natural Hazard", "hazard.jpg", false, "natural.wav") {
+NaturalHazardForm::NaturalHazardForm(GameSession& session, QWidget* parent)
+    : EventForm(session, parent, "naturalHazardForm", "Natural Hazard", "hazard.jpg", false,
+                "natural.wav") {
     QLabel* alertLabel = addText("Label1", QStringLiteral("ALERT"));
     QFont big = alertLabel->font();
     big.setPointSizeF(big.pointSizeF() * 2.2);
@@ -25,12 +26,12 @@ NaturalHazardForm::NaturalHazardForm(Main& main)
 }
 
 void NaturalHazardForm::prepare() {
-    const HazardAlert hazard = drawHazard(main_.catalogue(), main_.rng());
+    const HazardAlert hazard = drawHazard(session_.catalogue(), session_.rng());
     hazardLabel_->setText(QString::fromStdString(hazard.prompt));
 }
 
 EventOutcome NaturalHazardForm::decide(int choice) {
-    return passHazard(main_.state(), static_cast<HazardChoice>(choice), main_.rng());
+    return passHazard(session_.state(), static_cast<HazardChoice>(choice), session_.rng());
 }
 
 } // namespace zt

@@ -8,7 +8,7 @@ namespace zt {
 class NaturalHazardForm : public EventForm {
     Q_OBJECT
   public:
-    explicit NaturalHazardForm(Main& main);
+    NaturalHazardForm(GameSession& session, QWidget* parent);
 
   protected:
     // Draws the hazard met and names it in the prompt.

@@ -1,6 +1,6 @@
 #include "ui/normalGoodsPricesForm.h"
 
-#include "ui/Main.h"
+#include "ui/GameSession.h"
 #include "ui/form_parts.h"
 
 namespace zt {
@@ -33,13 +33,13 @@ constexpr PriceGuide::Item kItems[] = {
 
 } // namespace
 
-NormalGoodsPricesForm::NormalGoodsPricesForm(Main& main)
+NormalGoodsPricesForm::NormalGoodsPricesForm(GameSession& session, QWidget* parent)
     : PriceGuide(
           {"normalGoodsPricesForm", "Normal Goods Prices", "doneButton", "&Done", "trade.jpg"},
-          kItems, 2, main.dataFolder(), &main) {}
+          kItems, 2, session.dataFolder(), parent) {}
 
-void NormalGoodsPricesForm::open(Main& main) {
-    windowOnce<NormalGoodsPricesForm>(main, "normalGoodsPricesForm").exec();
+void NormalGoodsPricesForm::open(GameSession& session, QWidget& owner) {
+    windowOnce<NormalGoodsPricesForm>(session, owner, "normalGoodsPricesForm").exec();
 }
 
 } // namespace zt

@@ -24,8 +24,8 @@ DealDialog::Texts purchaseTexts(MarketKind kind) {
 
 } // namespace
 
-PurchaseForm::PurchaseForm(Main& main, MarketKind kind, QWidget* parent)
-    : DealDialog(main, kind, purchaseTexts(kind), parent) {}
+PurchaseForm::PurchaseForm(GameSession& session, MarketKind kind, QWidget* parent)
+    : DealDialog(session, kind, purchaseTexts(kind), parent) {}
 
 int PurchaseForm::good(const Market& market) const {
     return market.supplies[index()];

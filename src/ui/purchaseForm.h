@@ -9,7 +9,7 @@ namespace zt {
 class PurchaseForm : public DealDialog {
     Q_OBJECT
   public:
-    PurchaseForm(Main& main, MarketKind kind, QWidget* parent);
+    PurchaseForm(GameSession& session, MarketKind kind, QWidget* parent);
 
   private:
     int good(const Market& market) const override;

@@ -1,7 +1,7 @@
 #include "ui/scrapForm.h"
 
 #include "services/scrapping.h"
-#include "ui/Main.h"
+#include "ui/GameSession.h"
 #include "ui/form_parts.h"
 #include "ui/messages.h"
 
@@ -12,7 +12,7 @@
 
 namespace zt {
 
-ScrapForm::ScrapForm(Main& main, QWidget* parent) : QDialog(parent), main_(main) {
+ScrapForm::ScrapForm(GameSession& session, QWidget* parent) : QDialog(parent), session_(session) {
     setUpWindow(this, "scrapForm", "No Demand");
     QLabel* question = captionLabel(
         "Label1", "Sorry, there is no demand for that item here. What do you wish to do?", this);
@@ -42,7 +42,7 @@ bool ScrapForm::offer(int good) {
 
 void ScrapForm::continueButton_Click() {
     if (scrapOption_->isChecked()) {
-        scrapped_ = scrapCargo(main_.state(), good_).done();
+        scrapped_ = scrapCargo(session_.state(), good_).done();
         if (!scrapped_) beep();
     }
     accept();

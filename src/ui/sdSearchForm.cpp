@@ -1,10 +1,9 @@
 #include "ui/sdSearchForm.h"
 
 #include "market/search.h"
-#include "ui/Main.h"
+#include "ui/GameSession.h"
 #include "ui/form_parts.h"
 #include "ui/look.h"
-#include "ui/map_widgets.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -17,8 +16,6 @@ namespace zt {
 
 namespace {
 
-const QColor kGreen(0, 255, 0);
-
 QListWidget* galaxyList(const char* name, QWidget* parent) {
     auto* list = new QListWidget(parent);
     list->setObjectName(QString::fromLatin1(name));
@@ -28,7 +25,8 @@ QListWidget* galaxyList(const char* name, QWidget* parent) {
 
 } // namespace
 
-SdSearchForm::SdSearchForm(Main& main) : QDialog(&main), main_(main) {
+SdSearchForm::SdSearchForm(GameSession& session, QWidget* parent)
+    : QDialog(parent), session_(session) {
     setUpWindow(this, "sdSearchForm", "Click here and drag to move this form.");
     QLabel* heading = headingLabel("Label2", QStringLiteral("Supply / Demand Search"), 1.6, this);
     normalGoodsOption_ = optionButton("normalGoodsOption", "Normal Goods", this);
@@ -66,8 +64,9 @@ SdSearchForm::SdSearchForm(Main& main) : QDialog(&main), main_(main) {
     grid->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void SdSearchForm::open(Main& main) {
-    if (main.state().inProgress()) windowOnce<SdSearchForm>(main, "sdSearchForm").openSearch();
+void SdSearchForm::open(GameSession& session, QWidget& owner) {
+    if (session.state().inProgress())
+        windowOnce<SdSearchForm>(session, owner, "sdSearchForm").openSearch();
 }
 
 void SdSearchForm::openSearch() {
@@ -75,10 +74,10 @@ void SdSearchForm::openSearch() {
     chooseMarket(MarketKind::tradingPost);
     // Beside the map, so that the boxes it draws there can be seen.
     adjustSize();
-    const QWidget& window = main_;
+    const QWidget& window = *parentWidget();
     move(window.mapToGlobal(QPoint(window.width() - width() - 16, 40)));
     exec();
-    main_.showUsualOutlines();
+    session_.endSearch();
 }
 
 void SdSearchForm::chooseMarket(MarketKind kind) {
@@ -86,7 +85,7 @@ void SdSearchForm::chooseMarket(MarketKind kind) {
     supplyingBox_->clear();
     demandingBox_->clear();
     goodCombo_->clear();
-    const Catalogue& catalogue = main_.catalogue();
+    const Catalogue& catalogue = session_.catalogue();
     if (kind == MarketKind::tradingPost) {
         for (const std::string& name : catalogue.goodsNames)
             goodCombo_->addItem(qtext(name));
@@ -99,23 +98,15 @@ void SdSearchForm::chooseMarket(MarketKind kind) {
 
 void SdSearchForm::goodCombo_Click(int index) {
     if (index < 0) return;
-    const GameState& state = main_.state();
+    const GameState& state = session_.state();
     const GoodSearch found = searchGood(state, kind_, index + 1);
     supplyingBox_->clear();
     demandingBox_->clear();
-    for (int cell = 1; cell <= kCells; ++cell)
-        main_.mapOutline(cell - 1)->hide();
-    const auto mark = [&](const std::vector<int>& galaxies, QListWidget* list,
-                          const QColor& colour) {
-        for (int g : galaxies) {
-            list->addItem(qtext(state.galaxies[g].name));
-            Outline* box = main_.mapOutline(state.galaxies[g].cell() - 1);
-            box->setBorderColour(colour);
-            box->show();
-        }
-    };
-    mark(found.supplying, supplyingBox_, kGreen);
-    mark(found.demanding, demandingBox_, kRed);
+    for (int g : found.supplying)
+        supplyingBox_->addItem(qtext(state.galaxies[g].name));
+    for (int g : found.demanding)
+        demandingBox_->addItem(qtext(state.galaxies[g].name));
+    session_.showSearch(found);
 }
 
 } // namespace zt

@@ -9,18 +9,18 @@ class QRadioButton;
 
 namespace zt {
 
-class Main;
+class GameSession;
 
 // The supply/demand search: for a good picked from the list, the galaxies that sell it and
 // those that buy it, listed by galaxy number and boxed on the main map in green and red.
 class SdSearchForm : public QDialog {
     Q_OBJECT
   public:
-    explicit SdSearchForm(Main& main);
+    SdSearchForm(GameSession& session, QWidget* parent);
 
     // The search command of the main window: opens the search on the regular goods with
     // empty results; when it closes the map shows its usual boxes again.
-    static void open(Main& main);
+    static void open(GameSession& session, QWidget& owner);
 
   private:
     void openSearch();
@@ -29,7 +29,7 @@ class SdSearchForm : public QDialog {
     // A good picked: the search, on the lists and on the map.
     void goodCombo_Click(int index);
 
-    Main& main_;
+    GameSession& session_;
     MarketKind kind_ = MarketKind::tradingPost;
     QRadioButton* normalGoodsOption_;
     QComboBox* goodCombo_;

@@ -24,8 +24,8 @@ DealDialog::Texts sellTexts(MarketKind kind) {
 
 } // namespace
 
-SellForm::SellForm(Main& main, MarketKind kind, QWidget* parent)
-    : DealDialog(main, kind, sellTexts(kind), parent) {}
+SellForm::SellForm(GameSession& session, MarketKind kind, QWidget* parent)
+    : DealDialog(session, kind, sellTexts(kind), parent) {}
 
 int SellForm::good(const Market&) const {
     return index();

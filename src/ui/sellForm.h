@@ -8,7 +8,7 @@ namespace zt {
 class SellForm : public DealDialog {
     Q_OBJECT
   public:
-    SellForm(Main& main, MarketKind kind, QWidget* parent);
+    SellForm(GameSession& session, MarketKind kind, QWidget* parent);
 
   private:
     int good(const Market& market) const override;

@@ -1,7 +1,7 @@
 #include "ui/shopForm.h"
 
 #include "ui/ClickableLabel.h"
-#include "ui/Main.h"
+#include "ui/GameSession.h"
 #include "ui/NumberBox.h"
 #include "ui/form_parts.h"
 #include "ui/look.h"
@@ -38,8 +38,8 @@ const ShopWindow kRepairShieldForm{"repairShieldForm",
                                    "Maximum number of units you can buy:",
                                    kShieldShop};
 
-ShopForm::ShopForm(Main& main, const ShopWindow& window)
-    : QDialog(&main), main_(main), shop_(window.shop) {
+ShopForm::ShopForm(GameSession& session, QWidget* parent, const ShopWindow& window)
+    : QDialog(parent), session_(session), shop_(window.shop) {
     setUpWindow(this, window.name, window.caption);
 
     levelLabel_ = valueLabel(window.levelName, this);
@@ -75,27 +75,27 @@ ShopForm::ShopForm(Main& main, const ShopWindow& window)
             [this] { number_->setText(maxLabel_->text()); });
 }
 
-void ShopForm::open(Main& main, const ShopWindow& window) {
-    ShopForm& form = windowOnce<ShopForm>(main, window.name, window);
+void ShopForm::open(GameSession& session, QWidget& owner, const ShopWindow& window) {
+    ShopForm& form = windowOnce<ShopForm>(session, owner, window.name, window);
     form.showLevel();
     form.capacityLabel_->setText(
-        groupedText(stockCapacity(main.state(), main.catalogue(), form.shop_)));
-    form.maxLabel_->setText(QString::number(maxUnits(main.state(), main.catalogue(), form.shop_)));
+        groupedText(stockCapacity(session.state(), session.catalogue(), form.shop_)));
+    form.maxLabel_->setText(
+        QString::number(maxUnits(session.state(), session.catalogue(), form.shop_)));
     form.exec();
 }
 
 void ShopForm::showLevel() {
-    levelLabel_->setText(groupedText(stockLevel(main_.state(), shop_)));
+    levelLabel_->setText(groupedText(stockLevel(session_.state(), shop_)));
 }
 
 void ShopForm::buyButton_Click() {
     const ShopAnswer answer =
-        buyUnits(main_.state(), main_.catalogue(), shop_, number_->text().toStdString());
+        buyUnits(session_.state(), session_.catalogue(), shop_, number_->text().toStdString());
     if (!answer.done()) return beep();
-    main_.refreshStatus();
+    session_.holdingsChanged();
     showLevel();
     maxLabel_->setText(QString::number(answer.maximum));
-    main_.routeRefresh();
 }
 
 } // namespace zt

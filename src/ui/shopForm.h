@@ -8,7 +8,7 @@ class QLabel;
 
 namespace zt {
 
-class Main;
+class GameSession;
 class NumberBox;
 
 // What tells the two twin shops apart on screen: their names and every caption.
@@ -37,18 +37,18 @@ extern const ShopWindow kRepairShieldForm;
 class ShopForm : public QDialog {
     Q_OBJECT
   public:
-    ShopForm(Main& main, const ShopWindow& window);
+    ShopForm(GameSession& session, QWidget* parent, const ShopWindow& window);
 
     // The shop command of the main window: shows the level, the capacity and the most units
     // that may be bought, then waits modally until Done. Each shop is made once, so its box
     // keeps its text.
-    static void open(Main& main, const ShopWindow& window);
+    static void open(GameSession& session, QWidget& owner, const ShopWindow& window);
 
   private:
     void buyButton_Click();
     void showLevel();
 
-    Main& main_;
+    GameSession& session_;
     const Shop& shop_;
     QLabel* levelLabel_;
     QLabel* capacityLabel_;

@@ -7,8 +7,9 @@
 
 namespace zt {
 
-SpacePiratesForm::SpacePiratesForm(Main& main)
-    : EventForm(main, "spacePiratesForm", "Space Pirates", "pirates.jpg", true, "pirates.wav") {
+SpacePiratesForm::SpacePiratesForm(GameSession& session, QWidget* parent)
+    : EventForm(session, parent, "spacePiratesForm", "Space Pirates", "pirates.jpg", true,
+                "pirates.wav") {
     setTextColour(addText("Label1", QStringLiteral("Space Pirates off the port bow!!! What do "
                                                    "you wish to do?")),
                   kYellow);
@@ -20,8 +21,8 @@ SpacePiratesForm::SpacePiratesForm(Main& main)
 }
 
 EventOutcome SpacePiratesForm::decide(int choice) {
-    return meetPirates(main_.state(), main_.catalogue(), static_cast<PiratesChoice>(choice),
-                       main_.rng());
+    return meetPirates(session_.state(), session_.catalogue(), static_cast<PiratesChoice>(choice),
+                       session_.rng());
 }
 
 } // namespace zt

@@ -7,7 +7,7 @@ namespace zt {
 class SpacePiratesForm : public EventForm {
     Q_OBJECT
   public:
-    explicit SpacePiratesForm(Main& main);
+    SpacePiratesForm(GameSession& session, QWidget* parent);
 
   protected:
     EventOutcome decide(int choice) override;

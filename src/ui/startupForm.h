@@ -12,6 +12,11 @@ class StartupForm : public QDialog {
     // `picture` is the file of the greeting's picture.
     StartupForm(const QString& picture, QWidget* parent);
 
+  protected:
+    // Escape and the close box leave the greeting up: only a new game or a saved game
+    // begun hides it.
+    void reject() override {}
+
   signals:
     void startNewGameChosen();
     void loadSavedGameChosen();

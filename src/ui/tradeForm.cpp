@@ -1,6 +1,6 @@
 #include "ui/tradeForm.h"
 
-#include "ui/Main.h"
+#include "ui/GameSession.h"
 #include "ui/blackNormalGoodsPrices.h"
 #include "ui/form_parts.h"
 #include "ui/look.h"
@@ -58,7 +58,8 @@ const char* windowName(MarketKind kind) {
 
 } // namespace
 
-TradeForm::TradeForm(Main& main, MarketKind kind) : QDialog(&main), main_(main), kind_(kind) {
+TradeForm::TradeForm(GameSession& session, QWidget* parent, MarketKind kind)
+    : QDialog(parent), session_(session), kind_(kind) {
     const bool post = kind == MarketKind::tradingPost;
     setUpWindow(this, windowName(kind), post ? "Trade" : "Black Market Trading");
 
@@ -84,9 +85,9 @@ TradeForm::TradeForm(Main& main, MarketKind kind) : QDialog(&main), main_(main),
     QPushButton* prices = actionButton("normalPricesButton", "&Normal Goods Prices", this);
     connect(prices, &QPushButton::clicked, this, [this] {
         if (kind_ == MarketKind::tradingPost) {
-            NormalGoodsPricesForm::open(main_);
+            NormalGoodsPricesForm::open(session_, *parentWidget());
         } else {
-            BlackNormalGoodsPrices::open(main_);
+            BlackNormalGoodsPrices::open(session_, *parentWidget());
         }
     });
     QPushButton* done = doneButton(this);
@@ -100,7 +101,7 @@ TradeForm::TradeForm(Main& main, MarketKind kind) : QDialog(&main), main_(main),
     foot->addLayout(buttons);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(
-        decorativePicture(main.dataFolder(), post ? "trade.jpg" : "blackmarket.jpg", this));
+        decorativePicture(session.dataFolder(), post ? "trade.jpg" : "blackmarket.jpg", this));
     bottom->addLayout(foot, 1);
 
     auto* layout = new QVBoxLayout(this);
@@ -111,15 +112,16 @@ TradeForm::TradeForm(Main& main, MarketKind kind) : QDialog(&main), main_(main),
 }
 
 Market TradeForm::market() const {
-    return marketHere(main_.state(), main_.catalogue(), kind_);
+    return marketHere(session_.state(), session_.catalogue(), kind_);
 }
 
-void TradeForm::open(Main& main, MarketKind kind) {
-    if (main.state().inProgress()) windowOnce<TradeForm>(main, windowName(kind), kind).openMarket();
+void TradeForm::open(GameSession& session, QWidget& owner, MarketKind kind) {
+    if (session.state().inProgress())
+        windowOnce<TradeForm>(session, owner, windowName(kind), kind).openMarket();
 }
 
 void TradeForm::openMarket() {
-    title_->setText(marketTitle(main_.state(), kind_));
+    title_->setText(marketTitle(session_.state(), kind_));
     fillForSale();
     fillWanted();
     fillInventory(0, false);
@@ -159,7 +161,7 @@ void TradeForm::yourInventoryList_DblClick(QListWidgetItem* item) {
         showMessage(this, QStringLiteral("Sorry, there is no demand for that item here."));
     } else if (scrapForm().offer(good)) {
         fillInventory(0, true);
-        refreshMain();
+        session_.holdingsChanged();
     }
 }
 
@@ -167,23 +169,18 @@ void TradeForm::afterPurchase() {
     fillForSale();
     goodsForSaleList_->setCurrentRow(purchaseForm_->index() - 1);
     fillInventory(0, false);
-    refreshMain();
+    session_.holdingsChanged();
 }
 
 void TradeForm::afterSale() {
     fillWanted();
     fillInventory(sellForm_->index(), true);
-    refreshMain();
-}
-
-void TradeForm::refreshMain() {
-    main_.refreshStatus();
-    main_.routeRefresh();
+    session_.holdingsChanged();
 }
 
 PurchaseForm& TradeForm::purchaseForm() {
     if (!purchaseForm_) {
-        purchaseForm_ = new PurchaseForm(main_, kind_, this);
+        purchaseForm_ = new PurchaseForm(session_, kind_, this);
         connect(purchaseForm_, &DealDialog::dealt, this, &TradeForm::afterPurchase);
     }
     return *purchaseForm_;
@@ -191,14 +188,14 @@ PurchaseForm& TradeForm::purchaseForm() {
 
 SellForm& TradeForm::sellForm() {
     if (!sellForm_) {
-        sellForm_ = new SellForm(main_, kind_, this);
+        sellForm_ = new SellForm(session_, kind_, this);
         connect(sellForm_, &DealDialog::dealt, this, &TradeForm::afterSale);
     }
     return *sellForm_;
 }
 
 ScrapForm& TradeForm::scrapForm() {
-    if (!scrapForm_) scrapForm_ = new ScrapForm(main_, this);
+    if (!scrapForm_) scrapForm_ = new ScrapForm(session_, this);
     return *scrapForm_;
 }
 

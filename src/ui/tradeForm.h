@@ -9,7 +9,7 @@ class QListWidgetItem;
 
 namespace zt {
 
-class Main;
+class GameSession;
 class PurchaseForm;
 class ScrapForm;
 class SellForm;
@@ -22,11 +22,11 @@ class SellForm;
 class TradeForm : public QDialog {
     Q_OBJECT
   public:
-    TradeForm(Main& main, MarketKind kind);
+    TradeForm(GameSession& session, QWidget* parent, MarketKind kind);
 
     // The command of the main window for a market: fills the three lists from the market here
     // and shows the window until Done. The window is made once for each market.
-    static void open(Main& main, MarketKind kind);
+    static void open(GameSession& session, QWidget& owner, MarketKind kind);
 
   private:
     void openMarket();
@@ -40,13 +40,11 @@ class TradeForm : public QDialog {
     void yourInventoryList_DblClick(QListWidgetItem* item);
     void afterPurchase();
     void afterSale();
-    // The main window's cash and route panel follow a deal.
-    void refreshMain();
     PurchaseForm& purchaseForm();
     SellForm& sellForm();
     ScrapForm& scrapForm();
 
-    Main& main_;
+    GameSession& session_;
     const MarketKind kind_;
     QLabel* title_;
     QListWidget* goodsForSaleList_;

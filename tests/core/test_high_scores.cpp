@@ -42,6 +42,22 @@ TEST(HighScoreRow, FindsTheFirstRowBeatenAndATieBeatsNothing) {
     EXPECT_EQ(highScoreRow(HighScoreList{}, 1), 1);
 }
 
+TEST(FinalScore, UsesTheListOfTheGamesLengthAndNoneForAnUnknownLength) {
+    HighScores scores;
+    scores[1] = list(900, 800, 700);
+    scores[3] = list(30, 20, 10);
+    GameState s = test::flying(25, 0);
+    s.gameLength = 3;
+    const std::optional<FinalScore> result = finalScore(scores, s);
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->netWorth, 25);
+    EXPECT_EQ(result->row, 2);
+    s.gameLength = 1;
+    EXPECT_EQ(finalScore(scores, s)->row, std::nullopt);
+    s.gameLength = 0;
+    EXPECT_FALSE(finalScore(scores, s));
+}
+
 TEST(HighScoreRow, EnteringMovesTheRowsBelowDownAndDropsTheLast) {
     const std::vector<std::vector<std::string>> names = {
         {"New", "A", "B"}, {"A", "New", "B"}, {"A", "B", "New"}};

@@ -32,7 +32,7 @@ void InstalledGameCheck::aSaveAndAHighScoreGoToThePlayersDataFolder() {
     MessageRecorder recorder;
     Main m(folders, rng);
     m.show();
-    QCOMPARE(m.highScores(), readHighScores(folders.shippedHighScores).scores);
+    QCOMPARE(m.session().highScores(), readHighScores(folders.shippedHighScores).scores);
     startKnownGame(m);
 
     ChosenFiles chosen;
@@ -41,8 +41,8 @@ void InstalledGameCheck::aSaveAndAHighScoreGoToThePlayersDataFolder() {
     QVERIFY(QFile::exists(QString::fromStdString(mine + "/saves/voyage.zht")));
 
     // The time has run out: the next GO ends the game with the best short score.
-    m.state().cash = 1000000;
-    m.state().earthTime = *EarthTime::fromText("2401");
+    m.session().state().cash = 1000000;
+    m.session().state().earthTime = *EarthTime::fromText("2401");
     click(&m, "mapImage_8");
     whenModalShown([](QWidget* end) {
         typeInto(end, "nameBox", "Installed");

@@ -37,58 +37,67 @@ const QStringList kShipSpecs = {"typeLabel",          "costLabel",         "spee
 class CommandWindowsTest : public QObject {
     Q_OBJECT
   private slots:
+    void eachWindowOpensFromItsButtonAndItsMenuWithItsTexts_data();
     void eachWindowOpensFromItsButtonAndItsMenuWithItsTexts();
     void theBankLendsAndTakesRepaymentsAndTheRouteFollows();
     void theShopsSellUpToTheMaximumAndTheRouteFollows();
     void theShipyardSellsWhatNetCashPaysFor();
+    void refusedAmountsBeepAndChangeNothing_data();
     void refusedAmountsBeepAndChangeNothing();
 };
 
+// Each command window, opened by its button and by its menu entry.
+const struct {
+    const char *button, *menu;
+    QStringList names, texts; // texts start with the window's objectName and title
+} kWindows[] = {
+    {"bankButton",
+     "bankMenu",
+     QStringList{"Label1", "interestRateLabel", "Label5", "Label9", "loanAmountBox"} + kBankMoney,
+     {"bankForm", "The Bank", "Zenthari Bank", "7 % per Earth year",
+      "You cannot borrow more than $50,000",
+      "Click on current debt and max loan labels to put that amount in the corresponding box", "0",
+      "$4,000", "$0", "$50,000"}},
+    {"buyFuelButton",
+     "buyFuelMenu",
+     kShopTexts + QStringList{"currentFuelLevelLabel", "fuelCapacityLabel"},
+     {"buyFuelForm", "Buy Fuel", "Zenthari Shipyards", "Refueling Division",
+      "Current Fuel Level:", "Fuel Capacity:", "Fuel Costs $10 per unit",
+      "Buy Fuel Units:", "Maxiumum number of units you can buy:", "Actions", "Buy", "&Done", "400",
+      "0", "30", "1,000"}},
+    {"repairShieldButton",
+     "repairShieldMenu",
+     kShopTexts + QStringList{"currentShieldLevelLabel", "shieldCapacityLabel"},
+     {"repairShieldForm", "Buy Shield Repairs", "Zenthari Shipyards",
+      "Shield Replenishment Division",
+      "Current Shield Level:", "Shield Capacity:", "Shields Cost $100 per unit",
+      "Buy Shield Units:", "Maximum number of units you can buy:", "Actions", "Buy", "&Done", "40",
+      "0", "40", "500"}},
+    {"buyNewShipButton",
+     "buyNewShipMenu",
+     kYardFigures + QStringList{"typeLabel"},
+     {"buyNewShipForm", "Buy New Ship", "Class II Frigate", "$4,000", "$0", "$4,000",
+      "Class II Frigate"}},
+};
+
+void CommandWindowsTest::eachWindowOpensFromItsButtonAndItsMenuWithItsTexts_data() {
+    QTest::addColumn<int>("window");
+    for (int i = 0; i < int(std::size(kWindows)); ++i)
+        QTest::newRow(kWindows[i].button) << i;
+}
+
 void CommandWindowsTest::eachWindowOpensFromItsButtonAndItsMenuWithItsTexts() {
-    const struct {
-        const char *button, *menu;
-        QStringList names, texts; // texts start with the window's objectName and title
-    } windows[] = {
-        {"bankButton",
-         "bankMenu",
-         QStringList{"Label1", "interestRateLabel", "Label5", "Label9", "loanAmountBox"} +
-             kBankMoney,
-         {"bankForm", "The Bank", "Zenthari Bank", "7 % per Earth year",
-          "You cannot borrow more than $50,000",
-          "Click on current debt and max loan labels to put that amount in the corresponding box",
-          "0", "$4,000", "$0", "$50,000"}},
-        {"buyFuelButton",
-         "buyFuelMenu",
-         kShopTexts + QStringList{"currentFuelLevelLabel", "fuelCapacityLabel"},
-         {"buyFuelForm", "Buy Fuel", "Zenthari Shipyards", "Refueling Division",
-          "Current Fuel Level:", "Fuel Capacity:", "Fuel Costs $10 per unit",
-          "Buy Fuel Units:", "Maxiumum number of units you can buy:", "Actions", "Buy", "&Done",
-          "400", "0", "30", "1,000"}},
-        {"repairShieldButton",
-         "repairShieldMenu",
-         kShopTexts + QStringList{"currentShieldLevelLabel", "shieldCapacityLabel"},
-         {"repairShieldForm", "Buy Shield Repairs", "Zenthari Shipyards",
-          "Shield Replenishment Division",
-          "Current Shield Level:", "Shield Capacity:", "Shields Cost $100 per unit",
-          "Buy Shield Units:", "Maximum number of units you can buy:", "Actions", "Buy", "&Done",
-          "40", "0", "40", "500"}},
-        {"buyNewShipButton",
-         "buyNewShipMenu",
-         kYardFigures + QStringList{"typeLabel"},
-         {"buyNewShipForm", "Buy New Ship", "Class II Frigate", "$4,000", "$0", "$4,000",
-          "Class II Frigate"}},
-    };
-    for (const auto& w : windows) {
-        StartedGame s(4000, 0, 5, 30, 40); // fuel capacity 1,000, shields 500
-        for (const bool byMenu : {false, true}) {
-            QStringList seen;
-            whenModalShown([&](QWidget* form) {
-                seen << form->objectName() << form->windowTitle() << shownTexts(form, w.names);
-                click(form, "doneButton");
-            });
-            byMenu ? trigger(&s.main, w.menu) : click(&s.main, w.button);
-            QCOMPARE(seen, w.texts);
-        }
+    QFETCH(int, window);
+    const auto& w = kWindows[window];
+    StartedGame s(4000, 0, 5, 30, 40); // fuel capacity 1,000, shields 500
+    for (const bool byMenu : {false, true}) {
+        QStringList seen;
+        whenModalShown([&](QWidget* form) {
+            seen << form->objectName() << form->windowTitle() << shownTexts(form, w.names);
+            click(form, "doneButton");
+        });
+        byMenu ? trigger(&s.main, w.menu) : click(&s.main, w.button);
+        QCOMPARE(seen, w.texts);
     }
 }
 
@@ -115,7 +124,7 @@ void CommandWindowsTest::theBankLendsAndTakesRepaymentsAndTheRouteFollows() {
     QVERIFY(enabled(&s.main, "goButton"));
     QCOMPARE(s.game.recorder.beeps, 0);
     // The boxes keep their text for the next visit; the figures follow the state.
-    s.main.state().cash = 777;
+    s.main.session().state().cash = 777;
     playInWindow(s.main, "bankButton", [&](QWidget* bank) {
         QCOMPARE(shownTexts(bank, {"loanAmountBox", "cashLabel"}), (QStringList{"115", "$777"}));
     });
@@ -167,28 +176,37 @@ void CommandWindowsTest::theShipyardSellsWhatNetCashPaysFor() {
     QVERIFY(enabled(&s.main, "goButton"));
 }
 
+// A refused amount in each window that takes one.
+const struct {
+    const char *row, *button, *box, *command, *typed;
+    std::int32_t cash, debt;
+} kRefusals[] = {
+    {"a fractional loan", "bankButton", "loanAmountBox", "borrowButton", "100.5", 5000, 0},
+    {"a repayment over the cash", "bankButton", "repayAmountBox", "repayButton", "5000", 4999,
+     5000},
+    {"fractional fuel", "buyFuelButton", "Number", "buyButton", "2.5", 5000, 0},
+    {"shields over the maximum", "repairShieldButton", "Number", "buyButton", "13", 1234, 0},
+};
+
+void CommandWindowsTest::refusedAmountsBeepAndChangeNothing_data() {
+    QTest::addColumn<int>("refusal");
+    for (int i = 0; i < int(std::size(kRefusals)); ++i)
+        QTest::newRow(kRefusals[i].row) << i;
+}
+
 void CommandWindowsTest::refusedAmountsBeepAndChangeNothing() {
-    const struct {
-        const char *button, *box, *command, *typed;
-        std::int32_t cash, debt;
-    } cases[] = {
-        {"bankButton", "loanAmountBox", "borrowButton", "100.5", 5000, 0},
-        {"bankButton", "repayAmountBox", "repayButton", "5000", 4999, 5000}, // more than cash
-        {"buyFuelButton", "Number", "buyButton", "2.5", 5000, 0},
-        {"repairShieldButton", "Number", "buyButton", "13", 1234, 0}, // one over the maximum
-    };
-    for (const auto& c : cases) {
-        StartedGame s(c.cash, c.debt, 1, 10, 20);
-        const GameState before = s.main.state();
-        const QStringList labels = shownTexts(&s.main, kMainMoney);
-        playInWindow(s.main, c.button, [&](QWidget* form) {
-            typeInto(form, c.box, c.typed);
-            click(form, c.command);
-        });
-        QCOMPARE(s.game.recorder.beeps, 1);
-        QVERIFY2(s.main.state() == before, c.typed);
-        QCOMPARE(shownTexts(&s.main, kMainMoney), labels);
-    }
+    QFETCH(int, refusal);
+    const auto& c = kRefusals[refusal];
+    StartedGame s(c.cash, c.debt, 1, 10, 20);
+    const GameState before = s.main.session().state();
+    const QStringList labels = shownTexts(&s.main, kMainMoney);
+    playInWindow(s.main, c.button, [&](QWidget* form) {
+        typeInto(form, c.box, c.typed);
+        click(form, c.command);
+    });
+    QCOMPARE(s.game.recorder.beeps, 1);
+    QVERIFY(s.main.session().state() == before);
+    QCOMPARE(shownTexts(&s.main, kMainMoney), labels);
 }
 
 QTEST_MAIN(CommandWindowsTest)

@@ -1,5 +1,7 @@
 // The end of a game: the end window, the high score lists and "Winners.txt".
 #include "storage/file_io.h"
+#include "ui/endForm.h"
+#include "ui/look.h"
 #include "ui/support/command_windows.h"
 
 #include <QDialog>
@@ -15,8 +17,8 @@ namespace {
 // A short game whose time has run out, with `cash` and nothing else, and a destination.
 void lastFlightReady(Main& m, std::int32_t cash) {
     startKnownGame(m);
-    m.state().cash = cash;
-    m.state().earthTime = *EarthTime::fromText("2401");
+    m.session().state().cash = cash;
+    m.session().state().earthTime = *EarthTime::fromText("2401");
     click(&m, "mapImage_8");
 }
 
@@ -39,6 +41,7 @@ class EndOfGameTest : public QObject {
     void aScoreTooLowLeavesTheFileAndExitSkipsTheList();
     void closingEachWindowCountsAsItsDefault();
     void aListThatCannotBeSavedIsReported();
+    void theNameBoxKeepsTheLastNameAndTheTitleCyclesColours();
     void aDamagedListIsToldOnceAndKeptBeforeItsFirstRewrite();
 };
 
@@ -67,7 +70,7 @@ void EndOfGameTest::aNewHighScoreIsWrittenShownAndANewGameFollows() {
                           "$30,000", "Trader", "highScoresForm", name, "$30,000", "Cadet Yuki"}));
     const HighScores onDisk =
         readHighScores(game.folder.filePath("Winners.txt").toStdString()).scores;
-    QCOMPARE(onDisk, m.highScores());
+    QCOMPARE(onDisk, m.session().highScores());
     QCOMPARE(onDisk[3].names[2], name.toStdString());
     QCOMPARE(labelText(&m, "earthTimeLabel"), QStringLiteral("2300.00")); // a new game
     QVERIFY(m.isVisible());
@@ -89,7 +92,7 @@ void EndOfGameTest::aScoreTooLowLeavesTheFileAndExitSkipsTheList() {
                                 "Sorry, you score was not high enough to make the high score list.",
                                 "$10,000"}));
     QCOMPARE(winnersFile(game), before);
-    QCOMPARE(m.state().currentGalaxy, 3); // scored instead of flown
+    QCOMPARE(m.session().state().currentGalaxy, 3); // scored instead of flown
     QVERIFY(!m.isVisible());
     QVERIFY(!m.findChild<QDialog*>("highScoresForm"));
 }
@@ -109,9 +112,9 @@ void EndOfGameTest::closingEachWindowCountsAsItsDefault() {
     });
     click(&m, "goButton");
     QCOMPARE(name, QStringLiteral("Trader"));
-    QCOMPARE(m.highScores()[3].scores[1], 1000000);
+    QCOMPARE(m.session().highScores()[3].scores[1], 1000000);
     QCOMPARE(labelText(&m, "earthTimeLabel"), QStringLiteral("2300.00"));
-    QCOMPARE(m.state().endYear, 2400); // the option shown when the window was closed
+    QCOMPARE(m.session().state().endYear, 2400); // the option shown when the window was closed
 }
 
 void EndOfGameTest::aListThatCannotBeSavedIsReported() {
@@ -120,8 +123,8 @@ void EndOfGameTest::aListThatCannotBeSavedIsReported() {
     QDir(game.folder.path()).remove("Winners.txt");
     QDir(game.folder.path()).mkdir("Winners.txt");
     Main m(game.folder.folders(), game.rng);
-    QCOMPARE(m.highScores(), HighScores{}); // unreadable: empty lists
-    lastFlightReady(m, 20);                 // just the toll
+    QCOMPARE(m.session().highScores(), HighScores{}); // unreadable: empty lists
+    lastFlightReady(m, 20);                           // just the toll
     answerModal("exitButton");
     click(&m, "goButton");
     QCOMPARE(game.recorder.messages.size(), 1);
@@ -129,9 +132,26 @@ void EndOfGameTest::aListThatCannotBeSavedIsReported() {
              qPrintable(game.recorder.messages.first()));
 }
 
+void EndOfGameTest::theNameBoxKeepsTheLastNameAndTheTitleCyclesColours() {
+    TestGame game;
+    TestRandom colours(1);
+    EndForm end(game.main->session(), colours, nullptr);
+    end.showResult(1, true);
+    typeInto(&end, "nameBox", "Ace");
+    end.showResult(2, false);
+    QVERIFY(!widget(&end, "nameBox")->isEnabled());
+    end.showResult(3, true);
+    QCOMPARE(boxText(&end, "nameBox"), QStringLiteral("Ace"));
+    // Red, green, blue from three draws, each r × 256 rounded and held to 255.
+    for (float r : {0.1f, 0.5f, 0.999f})
+        colours.queue(r);
+    end.highScoreTimer_Timer();
+    QCOMPARE(textColour(label(&end, "titleLabel")), QColor(26, 128, 255));
+}
+
 void EndOfGameTest::aDamagedListIsToldOnceAndKeptBeforeItsFirstRewrite() {
     TestGame game;
-    const HighScores shipped = game.main->highScores();
+    const HighScores shipped = game.main->session().highScores();
     const std::string path = game.folder.filePath("Winners.txt").toStdString();
     // Four whole rows (the long games and the best normal game), then the file breaks off.
     const std::string content = winnersFile(game);
@@ -149,9 +169,9 @@ void EndOfGameTest::aDamagedListIsToldOnceAndKeptBeforeItsFirstRewrite() {
                                         "be read are kept; the damaged file will be kept as "
                                         "%1.damaged when the list is next saved.")
                              .arg(QDir::toNativeSeparators(QString::fromStdString(path)))});
-    QCOMPARE(m.highScores()[1], shipped[1]);
-    QCOMPARE(m.highScores()[2].names[1], shipped[2].names[1]);
-    QCOMPARE(m.highScores()[3], HighScoreList{});
+    QCOMPARE(m.session().highScores()[1], shipped[1]);
+    QCOMPARE(m.session().highScores()[2].names[1], shipped[2].names[1]);
+    QCOMPARE(m.session().highScores()[3], HighScoreList{});
 
     // Two games make the short list; only the first rewrite keeps the damaged file.
     for (const std::int32_t cash : {30000, 40000}) {

@@ -1,6 +1,7 @@
 // Picking a destination on the map and pressing GO: the route figures, the ship moving on the
 // map and in every status label, the flight's messages and the event windows it raises.
 #include "core/flight_draws.h"
+#include "ui/MapView.h"
 #include "ui/SoundPlayer.h"
 #include "ui/support/ui_support.h"
 
@@ -33,7 +34,7 @@ bool goEnabled(Main& m) {
 template <class List> QString goodsText(Main& m, const List& list) {
     QStringList names;
     for (int k = 1; k <= 4; ++k)
-        names << QString::fromStdString(m.catalogue().goodsNames[list[k]]);
+        names << QString::fromStdString(m.session().catalogue().goodsNames[list[k]]);
     return names.join(", ");
 }
 
@@ -88,7 +89,7 @@ class FlightWindowTest : public QObject {
 void FlightWindowTest::aPickShowsTheRouteAndTheWhiteBox() {
     Started s;
     click(&s.main, "mapImage_8");
-    const Galaxy& five = s.main.state().galaxies[5];
+    const Galaxy& five = s.main.session().state().galaxies[5];
     QCOMPARE(shownTexts(&s.main,
                         {"selectedLocationLabel", "selectedSuppliesLabel", "selectedDemandsLabel",
                          "fuelNeededLabel", "timeNeededLabel", "bridgeTollLabel", "locationLabel"}),
@@ -103,8 +104,8 @@ void FlightWindowTest::aPickShowsTheRouteAndTheWhiteBox() {
     QCOMPARE(visibleOutlines(s.main), (QStringList{"7 #ff0000", "14 #ffffff"}));
     QCOMPARE(labelText(&s.main, "fuelNeededLabel"), QStringLiteral("14"));
     // Fuel run short behind the window's back shows once the route is refreshed.
-    s.main.state().fuel = 13;
-    s.main.routeRefresh();
+    s.main.session().state().fuel = 13;
+    s.main.session().holdingsChanged();
     QCOMPARE(labelColour(&s.main, "fuelNeededLabel"), QColor(255, 0, 0));
     QVERIFY(!goEnabled(s.main));
 }
@@ -112,12 +113,12 @@ void FlightWindowTest::aPickShowsTheRouteAndTheWhiteBox() {
 void FlightWindowTest::theFlightMovesTheRedBoxAndUpdatesEveryLabel() {
     Started s;
     Main& m = s.main;
-    m.state().debt = 1000;
+    m.session().state().debt = 1000;
     click(&m, "mapImage_8");
     s.game.rng.queueFlight();
     click(&m, "goButton");
     QCOMPARE(s.game.rng.queued(), std::size_t{0});
-    const Galaxy& five = m.state().galaxies[5];
+    const Galaxy& five = m.session().state().galaxies[5];
     QCOMPARE(shownTexts(&m, {"cashLabel", "debtLabel", "fuelLabel", "shieldsLabel",
                              "earthTimeLabel", "fuelNeededLabel", "locationLabel",
                              "locationSuppliesLabel", "selectedDemandsLabel"}),
@@ -160,7 +161,7 @@ void FlightWindowTest::theMapFlashesTwice() {
     timer->stop(); // ticked by hand from here
     QList<bool> shown;
     for (int tick = 0; tick < 4; ++tick) {
-        s.main.zoomTimer_Timer();
+        s.main.findChild<MapView*>()->zoomTimer_Timer();
         shown << widget(&s.main, "zoomGraphic")->isVisible();
     }
     QCOMPARE(shown, (QList<bool>{true, false, true, false}));
@@ -183,8 +184,8 @@ void FlightWindowTest::eventWindowsComeMidFlightInOrderAndKeepTheLastChoice() {
     QCOMPARE(labelText(&m, "shieldsLabel"), QStringLiteral("75 / 100"));
 
     // All three on the way back, with black cargo aboard.
-    m.state().blackCargo[4] = {100, 700};
-    m.state().cargoInHold = 100;
+    m.session().state().blackCargo[4] = {100, 700};
+    m.session().state().cargoInHold = 100;
     seen.clear();
     s.game.recorder.messages.clear();
     answerEvents(m, seen, {"goAroundOption", "runOption", "hireAttourneyOption"});

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyleOptionMenuItem>
 #include <QTemporaryFile>
 #include <QTest>
 
@@ -16,6 +17,11 @@ using namespace zt;
 using namespace zt::test;
 
 namespace {
+
+// Opens up how a menu draws its entries.
+struct MenuLook : QMenu {
+    using QMenu::initStyleOption;
+};
 
 // What `body` writes to standard error.
 QString standardErrorOf(const std::function<void()>& body) {
@@ -65,8 +71,8 @@ void MainWindowTest::opensWithTheStartingCaptionsAndNothingToDo() {
     for (int i = 0; i < 42; ++i)
         QVERIFY(!widget(m, QStringLiteral("mapImage_%1").arg(i))->isVisible());
     // A route refresh with nothing picked, or GO before a game, changes nothing.
-    m->routeRefresh();
-    m->goButton_Click();
+    m->session().holdingsChanged();
+    trigger(m, "goMenu");
     QCOMPARE(labelText(m, "cashLabel"), QStringLiteral("$5,000"));
     QVERIFY(game.recorder.messages.isEmpty());
 }
@@ -118,14 +124,7 @@ void MainWindowTest::commandsWaitForTheirWindowAndForAGame() {
         }
         return on;
     };
-    const auto allCommands = [m](bool available) {
-        for (int c = 0; c < Main::kCommandCount; ++c)
-            m->setCommandAvailable(static_cast<Main::Command>(c), available);
-    };
-    allCommands(false);
-    QCOMPARE(usable(needGame + noGame), QStringList());
     QCOMPARE(usable({"newGameMenu", "highScoresMenu", "exitMenu"}).size(), 3);
-    allCommands(true); // a window that is ready still waits for a game when it needs one
     QCOMPARE(usable(needGame + noGame), noGame);
     startGame(*m);
     QCOMPARE(usable(needGame + QStringList{"buyCargoModulesMenu", "goButton"}), needGame);
@@ -140,16 +139,25 @@ void MainWindowTest::soundMenuMovesTheCheckMarkAndSilenceStopsPlaying() {
     QTest::failOnWarning(QRegularExpression(".*")); // no complaint reaches the player
     trigger(m, "soundOffMenu");
     QVERIFY(!on->isChecked() && m->findChild<QAction*>("soundOffMenu")->isChecked());
-    m->playSound("jet.wav");
+    // The entry that is on wears a check mark, not a radio bullet.
+    QStyleOptionMenuItem look;
+    (m->findChild<QMenu*>("soundMenu")->*&MenuLook::initStyleOption)(&look, on);
+    QCOMPARE(look.checkType, QStyleOptionMenuItem::NonExclusive);
+    m->session().playSound("jet.wav");
     QVERIFY(!player->deviceOpened());
     trigger(m, "soundOnMenu");
     trigger(m, "soundOnMenu");
     QVERIFY(on->isChecked());
-    m->playSound("missing.wav");
-    m->playSound("jet.wav");
+    m->session().playSound("missing.wav");
+    m->session().playSound("jet.wav");
     QVERIFY(player->deviceOpened());
+    QTRY_VERIFY(player->playing());
+    trigger(m, "soundOffMenu");
+    m->session().playSound("jet.wav");
+    QVERIFY(!player->playing()); // the sound still playing stops
+    trigger(m, "soundOnMenu");
     QFile::copy(QStringLiteral(ZT_DATA_DIR "/strings.txt"), game.folder.filePath("noise.wav"));
-    m->playSound("../noise.wav"); // not a wave file at all
+    m->session().playSound("../noise.wav"); // not a wave file at all
     QTest::qWait(200);
 }
 
@@ -158,7 +166,7 @@ void MainWindowTest::fitsTheScreenWithoutClippedText() {
     Main* m = game.main.get();
     startGame(*m);
     // The longest names of the catalogue and the widest figures.
-    GameState& s = m->state();
+    GameState& s = m->session().state();
     const std::int16_t longest[] = {3, 15, 6, 4};
     for (int k = 1; k <= 4; ++k)
         s.galaxies[3].supplies[k] = s.galaxies[3].demands[k] = longest[k - 1];
@@ -166,8 +174,8 @@ void MainWindowTest::fitsTheScreenWithoutClippedText() {
     s.shipType = 7;
     s.fuel = s.shields = 10000;
     s.earthTime = *EarthTime::fromText("3499.99");
-    m->refreshStatus();
-    m->rebuildMap();
+    m->session().holdingsChanged();
+    emit m->session().layoutChanged();
     QApplication::processEvents();
     const QSize frame = m->frameGeometry().size();
     QVERIFY2(frame.width() <= 1280 && frame.height() <= 800 - 40,
@@ -184,10 +192,11 @@ void MainWindowTest::fitsTheScreenWithoutClippedText() {
 void MainWindowTest::closingClosesEveryWindow() {
     TestGame game;
     Main* m = game.main.get();
+    m->showStartupForm(); // the greeting, which Escape does not hide, goes too
     bool closed = false;
     whenModalShown([&](QWidget* highScores) {
         trigger(m, "exitMenu");
-        closed = !highScores->isVisible();
+        closed = !highScores->isVisible() && !widget(m, "startupForm")->isVisible();
     });
     trigger(m, "highScoresMenu");
     QVERIFY(closed);

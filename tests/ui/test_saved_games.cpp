@@ -18,7 +18,7 @@ namespace {
 // A known game some flights in: negative cash, debt, both cargoes, a one-decimal Earth time.
 void playSomeFlights(Main& m) {
     startKnownGame(m);
-    GameState& s = m.state();
+    GameState& s = m.session().state();
     s.cash = -1234;
     s.debt = 20000;
     s.fuel = 55;
@@ -26,7 +26,7 @@ void playSomeFlights(Main& m) {
     s.blackCargo[2] = {3, 4567};
     s.cargoInHold = 15;
     s.earthTime = *EarthTime::fromText("2345.5");
-    m.refreshStatus();
+    m.session().holdingsChanged();
 }
 
 const QStringList kStatus = {"cashLabel",       "debtLabel",      "fuelLabel",
@@ -48,12 +48,12 @@ void SavedGamesTest::onlyAGoodFileReplacesTheGameInPlay() {
     TestGame game;
     Main& m = *game.main;
     playSomeFlights(m);
-    const GameState saved = m.state();
+    const GameState saved = m.session().state();
     const QString file = game.folder.filePath("carry on.zht");
     ChosenFiles chosen;
     chosen.queue(file);
     trigger(&m, "saveGameMenu");
-    QCOMPARE(chosen.folders, QStringList{m.dataFolder()});
+    QCOMPARE(chosen.folders, QStringList{m.session().dataFolder()});
     QVERIFY(chosen.kinds.back() == GameFileDialogKind::Save);
     const QString damaged = game.folder.filePath("damaged.zht");
     std::string text = savedGameText(saved);
@@ -62,8 +62,8 @@ void SavedGamesTest::onlyAGoodFileReplacesTheGameInPlay() {
 
     // A new game elsewhere on the map, with a destination picked, and the greeting up.
     startGame(m);
-    click(&m, QStringLiteral("mapImage_%1").arg(m.state().galaxies[5].cell() - 1));
-    const GameState fresh = m.state();
+    click(&m, QStringLiteral("mapImage_%1").arg(m.session().state().galaxies[5].cell() - 1));
+    const GameState fresh = m.session().state();
     const QStringList freshStatus = shownTexts(&m, kStatus), freshMap = visibleOutlines(m);
     m.showStartupForm();
     QWidget* greeting = widget(&m, "startupForm");
@@ -78,7 +78,7 @@ void SavedGamesTest::onlyAGoodFileReplacesTheGameInPlay() {
     QCOMPARE(game.recorder.messages, (QStringList{complaint, complaint}));
     QCOMPARE(game.recorder.beeps, 2);
     QVERIFY(greeting->isVisible());
-    QVERIFY(m.state() == fresh);
+    QVERIFY(m.session().state() == fresh);
     QCOMPARE(shownTexts(&m, kStatus), freshStatus);
     QCOMPARE(visibleOutlines(m), freshMap);
 
@@ -88,7 +88,7 @@ void SavedGamesTest::onlyAGoodFileReplacesTheGameInPlay() {
     GameState expected = saved;
     expected.selectedCell = kNoCell;
     expected.route = {};
-    QVERIFY(m.state() == expected);
+    QVERIFY(m.session().state() == expected);
     QCOMPARE(shownTexts(&m, kStatus),
              (QStringList{"$-1,234", "$20,000", "55 / 100", "2345.5", "Milky Way", "", "", ""}));
     QVERIFY(!widget(&m, "goButton")->isEnabled());
@@ -122,7 +122,8 @@ void SavedGamesTest::theRealFileDialogIsAnsweredByName() {
         whenModalShown([&m, name](QWidget* modal) {
             auto* dialog = qobject_cast<QFileDialog*>(modal);
             QCOMPARE(dialog->nameFilters(), QStringList{"Zenthari Trader Files (*.zht)"});
-            QCOMPARE(dialog->directory().absolutePath(), QDir(m.dataFolder()).absolutePath());
+            QCOMPARE(dialog->directory().absolutePath(),
+                     QDir(m.session().dataFolder()).absolutePath());
             auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit");
             edit->setText(name); // whole, so no completion list pops up over it
             QTest::keyClick(edit, Qt::Key_Return);
@@ -130,14 +131,14 @@ void SavedGamesTest::theRealFileDialogIsAnsweredByName() {
     };
     answerWith(typed);
     trigger(&m, "saveGameMenu");
-    m.state().cash = 777;
+    m.session().state().cash = 777;
     answerWith(file); // saving over the same file asks nothing more
     trigger(&m, "saveGameMenu");
     QCOMPARE(QString::fromStdString(*readWholeFile(file.toStdString())),
-             QString::fromStdString(savedGameText(m.state())));
+             QString::fromStdString(savedGameText(m.session().state())));
     startGame(m);
     answerWith(file);
-    QVERIFY(m.loadGame());
+    trigger(&m, "openGameMenu");
     QCOMPARE(labelText(&m, "cashLabel"), QStringLiteral("$777"));
     QVERIFY(game.recorder.messages.isEmpty());
 }

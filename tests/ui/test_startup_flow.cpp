@@ -43,6 +43,8 @@ void StartupFlowTest::theGreetingWaitsBesideTheMainWindow() {
     Greeted g;
     QVERIFY(g.form->isVisible());
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    QTest::keyClick(g.form, Qt::Key_Escape); // only a game begun hides it
+    QVERIFY(g.form->isVisible());
     QCOMPARE(labelText(g.form, "Label1"), QStringLiteral("Zenthari Trader"));
     QVERIFY(!label(g.form, "Image1")->pixmap().isNull());
     // The icon every window wears, drawn for each size rather than scaled from one.
@@ -56,33 +58,37 @@ void StartupFlowTest::aNewGameKeepsTheLengthChosenAndStartsAfresh() {
     Main& m = g.main;
     QStringList seen;
     whenModalShown([&](QWidget* form) {
-        seen << form->objectName();
+        seen << form->objectName() << labelText(&m, "locationSuppliesLabel");
         if (!g.form->isVisible()) seen << "greeting hidden";
         if (checked(form, "shortOption")) seen << "short";
         click(form, "longOption");
         click(form, "beginNewGameButton");
     });
     click(g.form, "startNewGameButton");
-    QCOMPARE(seen, (QStringList{"startNewGameForm", "greeting hidden", "short"}));
-    QCOMPARE(m.state().endYear, 3500);
-    QCOMPARE(m.state().gameLength, 1);
+    QCOMPARE(seen, (QStringList{"startNewGameForm", "nothing yet", "greeting hidden", "short"}));
+    QCOMPARE(m.session().state().endYear, 3500);
+    QCOMPARE(m.session().state().gameLength, 1);
 
     // A new game in play: the window offers the last length, and its close box takes the
     // option shown; the hold, the money and the pick start afresh.
     placeGalaxies(m, kKnownLayout);
-    GameState& s = m.state();
+    GameState& s = m.session().state();
     s.cargo[2] = {5, 100000};
     s.cargoInHold = 5;
     s.cash = 77;
     click(&m, "mapImage_8");
     bool longKept = false;
+    const QStringList before = shownTexts(&m, {"locationLabel", "locationSuppliesLabel"});
+    QStringList whileAsked;
     whenModalShown([&](QWidget* form) {
+        whileAsked = shownTexts(&m, {"locationLabel", "locationSuppliesLabel"});
         longKept = checked(form, "longOption");
         click(form, "normalOption");
         qobject_cast<QDialog*>(form)->reject();
     });
     trigger(&m, "newGameMenu");
     QVERIFY(longKept);
+    QCOMPARE(whileAsked, before); // the new game's status is written once it is laid out
     QCOMPARE(s.endYear, 2700);
     QCOMPARE(s.gameLength, 2);
     QCOMPARE(s.cargoInHold, 0);

@@ -24,17 +24,19 @@ struct Shop {
     GameState& state;
 
     explicit Shop(std::initializer_list<std::pair<int, CargoItem>> cargo = {})
-        : main(*game.main), state(main.state()) {
+        : main(*game.main), state(main.session().state()) {
         startKnownGame(main);
         setKnownMarket(state.galaxies[kHere]);
         state.cash = 1000;
         for (const auto& [good, item] : cargo)
             state.cargo[good] = item, state.cargoInHold += static_cast<std::int16_t>(item.quantity);
-        main.refreshStatus();
+        main.session().holdingsChanged();
     }
-    QString good(int g) const { return QString::fromStdString(main.catalogue().goodsNames[g]); }
+    QString good(int g) const {
+        return QString::fromStdString(main.session().catalogue().goodsNames[g]);
+    }
     QString blackGood(int g) const {
-        return QString::fromStdString(main.catalogue().blackGoodsNames[g]);
+        return QString::fromStdString(main.session().catalogue().blackGoodsNames[g]);
     }
     QString cash() { return labelText(&main, "cashLabel"); }
     int beeps() const { return game.recorder.beeps; }
@@ -140,6 +142,13 @@ void TradingWindowsTest::theTradingPostListsItsGoodsAndBuysByClicksAndKeys() {
 void TradingWindowsTest::aSaleByKeysSellsOutAndSelectsTheNextRow() {
     Shop m({{2, {30, 150}}, {3, {5, 80}}, {9, {4, 10}}});
     playInWindow(m.main, "tradeButton", [&](QWidget* trade) {
+        // A good still carried after its sale keeps its row selected.
+        inDialog(trade, "yourInventoryList", 1, [&](QWidget* sell) {
+            typeInto(sell, "Number", "1");
+            click(sell, "sellButton");
+            QCOMPARE(list(trade, "yourInventoryList")->currentRow(), 1);
+            typeInto(sell, "Number", "0"); // what the next dialog opens with
+        });
         inDialog(trade, "yourInventoryList", 0, [&](QWidget* sell) {
             QCOMPARE(labelText(sell, "sellFormTitle"), QStringLiteral("Milky Way Trading Post"));
             QCOMPARE(shownTexts(sell, {"goodLabel", "priceLabel", "quantityOwnedLabel",
@@ -152,18 +161,18 @@ void TradingWindowsTest::aSaleByKeysSellsOutAndSelectsTheNextRow() {
             QCOMPARE(shownTexts(sell, {"quantityOwnedLabel", "quantityDemandedLabel"}),
                      QStringList({"18", "88"}));
             QCOMPARE(rows(trade, "goodsWantedList")[1], row(m.good(2), 200, 88));
-            QCOMPARE(m.cash(), QStringLiteral("$3,400"));
+            QCOMPARE(m.cash(), QStringLiteral("$3,700"));
 
             // Selling the rest from the same dialog removes the row and selects the first.
             click(sell, "maxLabel");
             click(sell, "sellButton");
             QCOMPARE(labelText(sell, "maxLabel"), QStringLiteral("0"));
             QCOMPARE(rows(trade, "yourInventoryList"),
-                     QStringList({row(m.good(3), 80, 5), row(m.good(9), 10, 4)}));
+                     QStringList({row(m.good(3), 80, 4), row(m.good(9), 10, 4)}));
             QCOMPARE(list(trade, "yourInventoryList")->currentRow(), 0);
         });
     });
-    QCOMPARE(m.state.cargoInHold, 9);
+    QCOMPARE(m.state.cargoInHold, 8);
 }
 
 void TradingWindowsTest::aGoodNobodyBuysCanBeScrappedOrKept() {

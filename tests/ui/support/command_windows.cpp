@@ -11,13 +11,13 @@ StartedGame::StartedGame(std::int32_t cash, std::int32_t debt, std::int16_t ship
                          std::int16_t shields)
     : main(*game.main) {
     startKnownGame(main);
-    GameState& state = main.state();
+    GameState& state = main.session().state();
     state.cash = cash;
     state.debt = debt;
     state.shipType = ship;
     state.fuel = fuel;
     state.shields = shields;
-    main.refreshStatus();
+    main.session().holdingsChanged();
 }
 
 void playInWindow(Main& main, const QString& button, const std::function<void(QWidget*)>& play) {

@@ -92,7 +92,7 @@ void startGame(Main& main, const QString& option) {
 }
 
 void placeGalaxies(Main& main, const std::array<int, 16>& cells) {
-    GameState& s = main.state();
+    GameState& s = main.session().state();
     s.cellGalaxy.fill(0);
     for (int g = 1; g <= kGalaxies; ++g) {
         const int cell = cells[static_cast<std::size_t>(g - 1)];
@@ -100,7 +100,7 @@ void placeGalaxies(Main& main, const std::array<int, 16>& cells) {
         s.galaxies[g].row = static_cast<std::int16_t>(cellRow(cell));
         s.cellGalaxy[cell] = static_cast<std::int16_t>(g);
     }
-    main.rebuildMap();
+    emit main.session().layoutChanged();
 }
 
 void startKnownGame(Main& main) {

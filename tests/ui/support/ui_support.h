@@ -2,6 +2,7 @@
 // Helpers that keep every window test short: a main window over its own program folder and
 // random source, answers to modal windows, recorded messages and beeps, and small lookups.
 #include "core/random.h"
+#include "ui/GameSession.h"
 #include "ui/Main.h"
 #include "ui/messages.h"
 
