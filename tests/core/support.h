@@ -58,13 +58,12 @@ inline GameState loadedShip(std::int16_t shipType = 1) {
     return s;
 }
 
-// Every good and black-market good gone, prices paid included, and the hold at 0.
-inline void expectEmptyHold(const GameState& s) {
-    for (const CargoItem& item : s.cargo)
-        EXPECT_EQ(item, CargoItem{});
-    for (const CargoItem& item : s.blackCargo)
-        EXPECT_EQ(item, CargoItem{});
-    EXPECT_EQ(s.cargoInHold, 0);
+// `s` with every good and black-market good gone, prices paid included, and the hold at 0.
+inline GameState withEmptyHold(GameState s) {
+    s.cargo.fill({});
+    s.blackCargo.fill({});
+    s.cargoInHold = 0;
+    return s;
 }
 
 // The ship of loadedShip() was lost: a Planet Hopper, full fuel and shields, an empty hold,
@@ -72,14 +71,10 @@ inline void expectEmptyHold(const GameState& s) {
 inline void expectReplacementShip(const GameState& s, const EventOutcome& out) {
     EXPECT_TRUE(out.shipDestroyed);
     EXPECT_EQ(out.rewrite, (StatusLabels{.fuel = true, .shields = true, .debt = true}));
-    GameState expected = loadedShip();
+    GameState expected = withEmptyHold(loadedShip());
     expected.fuel = expected.shields = 100;
     expected.debt = 12000;
-    expected.cargo = s.cargo;
-    expected.blackCargo = s.blackCargo;
-    expected.cargoInHold = 0;
     EXPECT_EQ(s, expected) << "the new ship is paid for by the debt";
-    expectEmptyHold(s);
 }
 
 // A started short game with dealt markets: galaxy 3 (the start) on cell 8 and galaxies 5, 6

@@ -105,9 +105,7 @@ TEST(SpacePirates, EachChoiceEndsAsTheRulesSay) {
             continue;
         }
         if (row.fate == Robbed) {
-            expected.cargo.fill({});
-            expected.blackCargo.fill({});
-            expected.cargoInHold = 0;
+            expected = test::withEmptyHold(expected);
             expected.shields = row.shieldsAfter;
         }
         EXPECT_EQ(s, expected);
