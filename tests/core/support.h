@@ -11,8 +11,10 @@
 
 #include <filesystem>
 #include <functional>
+#include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace zt::test {
 
@@ -94,6 +96,22 @@ inline GameState startedGame() {
         s.cellGalaxy[at] = static_cast<std::int16_t>(g);
     }
     return s;
+}
+
+// The lines of a file whose lines end with CR LF, and the file made of such lines.
+inline std::vector<std::string> crlfLines(const std::string& text) {
+    std::vector<std::string> lines;
+    for (std::size_t pos = 0, end; pos < text.size(); pos = end + 2) {
+        end = text.find("\r\n", pos);
+        lines.push_back(text.substr(pos, end - pos));
+    }
+    return lines;
+}
+inline std::string crlfJoined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
 }
 
 // A fresh folder for one test, removed with everything in it (read-only or not) afterwards.
