@@ -1,12 +1,11 @@
 #include "core/catalogue.h"
 #include "market/market.h"
 #include "scripted_random.h"
+#include "storage/file_io.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
-#include <iterator>
 
 namespace zt {
 namespace {
@@ -34,14 +33,7 @@ TEST(Catalogue, ShippedTableLoadsEveryRange) {
 
 // The shipped table with one line replaced (or removed when `text` is null).
 std::map<int, std::string> shippedWith(int id, const char* text) {
-    auto table = parseStringTable(
-        *[] {
-            std::ifstream f(kTablePath);
-            static std::string s((std::istreambuf_iterator<char>(f)),
-                                 std::istreambuf_iterator<char>());
-            return &s;
-        }(),
-        "strings.txt");
+    auto table = parseStringTable(*readWholeFile(kTablePath), "strings.txt");
     if (text)
         table[id] = text;
     else
