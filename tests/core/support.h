@@ -11,8 +11,10 @@
 
 #include <filesystem>
 #include <functional>
+#include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace zt::test {
 
@@ -58,27 +60,22 @@ inline GameState loadedShip(std::int16_t shipType = 1) {
     return s;
 }
 
-// Every good and black-market good gone, prices paid included, and the hold at 0.
-inline void expectEmptyHold(const GameState& s) {
-    for (const CargoItem& item : s.cargo)
-        EXPECT_EQ(item, CargoItem{});
-    for (const CargoItem& item : s.blackCargo)
-        EXPECT_EQ(item, CargoItem{});
-    EXPECT_EQ(s.cargoInHold, 0);
+// `s` with every good and black-market good gone, prices paid included, and the hold at 0.
+inline GameState withEmptyHold(GameState s) {
+    s.cargo.fill({});
+    s.blackCargo.fill({});
+    s.cargoInHold = 0;
+    return s;
 }
 
 // The ship of loadedShip() was lost: a Planet Hopper, full fuel and shields, an empty hold,
 // $10,000 more debt, the cash and the time as they were.
 inline void expectReplacementShip(const GameState& s, const EventOutcome& out) {
     EXPECT_TRUE(out.shipDestroyed);
-    GameState expected = loadedShip();
+    GameState expected = withEmptyHold(loadedShip());
     expected.fuel = expected.shields = 100;
     expected.debt = 12000;
-    expected.cargo = s.cargo;
-    expected.blackCargo = s.blackCargo;
-    expected.cargoInHold = 0;
     EXPECT_EQ(s, expected) << "the new ship is paid for by the debt";
-    expectEmptyHold(s);
 }
 
 // A started short game with dealt markets: galaxy 3 (the start) on cell 8 and galaxies 5, 6
@@ -98,6 +95,22 @@ inline GameState startedGame() {
         s.cellGalaxy[at] = static_cast<std::int16_t>(g);
     }
     return s;
+}
+
+// The lines of a file whose lines end with CR LF, and the file made of such lines.
+inline std::vector<std::string> crlfLines(const std::string& text) {
+    std::vector<std::string> lines;
+    for (std::size_t pos = 0, end; pos < text.size(); pos = end + 2) {
+        end = text.find("\r\n", pos);
+        lines.push_back(text.substr(pos, end - pos));
+    }
+    return lines;
+}
+inline std::string crlfJoined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
 }
 
 // A fresh folder for one test, removed with everything in it (read-only or not) afterwards.

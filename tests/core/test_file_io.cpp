@@ -17,15 +17,6 @@ fs::perms permsOf(const std::string& path) {
     return fs::status(path).permissions();
 }
 
-TEST(AtomicWrite, ReplacesTheWholeFileAndLeavesNoTemporaryFiles) {
-    const test::TempDir dir;
-    ASSERT_TRUE(writeFileAtomically(dir / "game.zht", "first\r\n"));
-    ASSERT_TRUE(writeFileAtomically(dir / "game.zht", "second\r\n"));
-    EXPECT_EQ(readWholeFile(dir / "game.zht"), "second\r\n");
-    EXPECT_EQ(dir.entries(), 1);
-    EXPECT_EQ(readWholeFile(dir / "missing"), std::nullopt);
-}
-
 TEST(AtomicWrite, WritesThroughLinksIntoTheTargetsFolder) {
     const test::TempDir dir;
     fs::create_directories(dir.path() / "saves");

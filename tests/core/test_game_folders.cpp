@@ -34,7 +34,10 @@ TEST(GameFolders, ThePlayersFilesStayBesideTheProgramOnlyWhileTheGameMayWriteThe
     fs::create_directories(d / "neither");
     fs::create_directories(d / "xdg/zenthari-trader");
     std::ofstream(d / "xdg/zenthari-trader/Winners.txt") << "the player's own";
-    for (const char* open : {"beside", "beside/Winners.txt", "lockedFile", "neither"})
+    // A folder the game may not write in holds a list anyone may write: the game still needs
+    // the folder, for the list is written beside it and moved into place.
+    for (const char* open :
+         {"beside", "beside/Winners.txt", "locked/Winners.txt", "lockedFile", "neither"})
         fs::permissions(d / open, fs::perms::all);
     fs::permissions(d / "locked", fs::perms::owner_read | fs::perms::owner_exec |
                                       fs::perms::others_read | fs::perms::others_exec);

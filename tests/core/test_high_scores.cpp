@@ -110,55 +110,42 @@ HighScores sampleScores() {
 TEST(HighScoresFile, RoundTripsNineLinesOfTwoQuotedFields) {
     const HighScores scores = sampleScores();
     const std::string content = highScoresFileContent(scores);
-    std::size_t lines = 0;
-    for (std::size_t at = 0, end; (end = content.find("\r\n", at)) != std::string::npos;
-         at = end + 2, ++lines) {
-        const std::string line = content.substr(at, end - at);
+    const std::vector<std::string> lines = test::crlfLines(content);
+    EXPECT_EQ(lines.size(), 9u);
+    EXPECT_EQ(test::crlfJoined(lines), content);
+    for (const std::string& line : lines)
         EXPECT_TRUE(line.front() == '"' && line.back() == '"' &&
                     line.find("\",\"") != std::string::npos && line.find('\n') == std::string::npos)
             << line;
-    }
-    EXPECT_EQ(lines, 9u);
     EXPECT_EQ(parseHighScores(content).scores, scores);
     // The score field holds the number with a leading blank, or "-".
     const std::string first = content.substr(content.find("\",\"") + 3);
     EXPECT_EQ(Encrypt::decode(first.substr(0, first.find('"'))), " 2147483647");
 }
 
-std::vector<std::string> fileLines(const std::string& content) {
-    std::vector<std::string> lines;
-    for (std::size_t at = 0, end; (end = content.find("\r\n", at)) != std::string::npos;
-         at = end + 2)
-        lines.push_back(content.substr(at, end - at + 2));
-    return lines;
-}
-
 TEST(HighScoresFile, ADamagedFileKeepsTheRowsThatReadWhole) {
     const HighScores scores = sampleScores();
-    const std::vector<std::string> good = fileLines(highScoresFileContent(scores));
+    const std::vector<std::string> good = test::crlfLines(highScoresFileContent(scores));
     // The file's lines with line `n` (1..9) replaced by `text`; rows after it stay in place.
     const auto with = [&good](std::size_t n, const std::string& text) {
-        std::string content;
-        for (std::size_t i = 1; i <= good.size(); ++i)
-            content += i == n ? text : good[i - 1];
-        return content;
+        std::vector<std::string> lines = good;
+        if (n > 0) lines[n - 1] = text;
+        return test::crlfJoined(lines);
     };
     const auto row = [](const char* name, const char* score) {
-        return "\"" + Encrypt::encode(name) + "\",\"" + Encrypt::encode(score) + "\"\r\n";
+        return "\"" + Encrypt::encode(name) + "\",\"" + Encrypt::encode(score) + "\"";
     };
     const std::string allNine = with(0, "");
     const std::tuple<const char*, std::string, std::vector<int>> cases[] = {
         {"nothing at all", "", {}},
         {"cut short in row 5", allNine.substr(0, allNine.find(good[4]) + 9), {1, 2, 3, 4}},
         {"a name scrambled wrong",
-         with(2, "\"ZEx\",\"" + Encrypt::encode(" 5") + "\"\r\n"),
+         with(2, "\"ZEx\",\"" + Encrypt::encode(" 5") + "\""),
          {1, 3, 4, 5, 6, 7, 8, 9}},
         {"a score with letters", with(7, row("A", " 12x")), {1, 2, 3, 4, 5, 6, 8, 9}},
         {"a score beyond 32 bits", with(3, row("A", " 2147483648")), {1, 2, 4, 5, 6, 7, 8, 9}},
-        {"a score missing",
-         with(9, "\"" + Encrypt::encode("A") + "\"\r\n"),
-         {1, 2, 3, 4, 5, 6, 7, 8}},
-        {"a tenth row", allNine + good[0], {1, 2, 3, 4, 5, 6, 7, 8, 9}},
+        {"a score missing", with(9, "\"" + Encrypt::encode("A") + "\""), {1, 2, 3, 4, 5, 6, 7, 8}},
+        {"a tenth row", allNine + good[0] + "\r\n", {1, 2, 3, 4, 5, 6, 7, 8, 9}},
         {"junk", "junk", {}},
     };
     for (const auto& [what, content, kept] : cases) {

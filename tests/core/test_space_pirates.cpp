@@ -26,8 +26,8 @@ const std::string kPolice = "The Zenthari Police arrive just in time to save you
                             "being led off, you hear one of the pirates say you are now a marked "
                             "man!";
 const std::string kLate = "The Zenthari Police don't make it in time, and after taking out ";
-const std::string kLeftToThem = "The authorities come but find black market goods on your ship "
-                                "and leave you to the pirates.";
+const std::string kLeft = "The authorities come but find black market goods on your ship "
+                          "and leave you to the pirates.";
 
 float roll(int n) {
     return drawFor(n, 1, 100);
@@ -37,6 +37,9 @@ float hit(int n) {
 }
 std::string robbed(int damage) {
     return caught(kAfter, damage);
+}
+std::string late(int damage) {
+    return caught(kLate, damage);
 }
 
 enum class Fate { Kept, Robbed, Lost };
@@ -68,24 +71,8 @@ TEST(SpacePirates, EachChoiceEndsAsTheRulesSay) {
         {"shields shot down to 1", 7, 26, true, Run, {roll(1), hit(25)}, {robbed(25)}, Robbed, 1},
         {"dumping the cargo", 5, 90, true, DumpCargo, {}, {kDumped}, Robbed, 90},
         {"police in time on 74", 1, 90, false, CallForHelp, {roll(74)}, {kPolice}, Kept},
-        {"police late on 75",
-         1,
-         90,
-         false,
-         CallForHelp,
-         {roll(75), hit(17)},
-         {caught(kLate, 17)},
-         Robbed,
-         73},
-        {"black goods: no police",
-         1,
-         90,
-         true,
-         CallForHelp,
-         {hit(30)},
-         {kLeftToThem, robbed(30)},
-         Robbed,
-         60},
+        {"police late, 75", 1, 90, false, CallForHelp, {roll(75), hit(17)}, {late(17)}, Robbed, 73},
+        {"black: no police", 1, 90, true, CallForHelp, {hit(30)}, {kLeft, robbed(30)}, Robbed, 60},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -105,9 +92,7 @@ TEST(SpacePirates, EachChoiceEndsAsTheRulesSay) {
             continue;
         }
         if (row.fate == Robbed) {
-            expected.cargo.fill({});
-            expected.blackCargo.fill({});
-            expected.cargoInHold = 0;
+            expected = test::withEmptyHold(expected);
             expected.shields = row.shieldsAfter;
         }
         EXPECT_EQ(s, expected);

@@ -47,7 +47,7 @@ TEST(PurchaseMaximum, IsTheLeastOfCashOfferAndRoomAndMayBeNegative) {
     };
     for (const Case& c : cases) {
         GameState s = tradingWorld(c.cash);
-        s.cargoInHold = c.inHold;
+        s.cargoInHold = c.inHold; // 30 for the cargo aboard, more for an over-full hold
         s.shipType = c.shipType;
         s.galaxies[1].supplyPrice[2] = c.price;
         s.galaxies[1].supplyQuantity[2] = c.offer;
@@ -67,34 +67,6 @@ TEST(Purchase, MergesIntoTheCargoRecordAndLowersTheOffer) {
     EXPECT_EQ(s.cargoInHold, 40);
     EXPECT_EQ(s.galaxies[1].supplyQuantity[1], 20);
     EXPECT_EQ(s.galaxies[1].supplyQuantity[2], 50); // other slots untouched
-}
-
-TEST(Purchase, RefusalsAndZeroUnitsChangeNothing) {
-    struct Case {
-        const char* what;
-        std::int32_t cash;
-        std::int16_t inHold;
-        std::int64_t units;
-        Refusal refusal;
-    };
-    const Case cases[] = {
-        {"one over the maximum", 1000, 0, 34, Refusal::AboveLimit},
-        {"a held huge amount", 1000, 0, 1'000'000'000'000'000LL, Refusal::AboveLimit},
-        {"negative units", 1000, 0, -1, Refusal::TooFew},
-        {"zero with negative cash", -100, 0, 0, Refusal::AboveLimit},
-        {"zero with an over-full hold", 1000, 120, 0, Refusal::AboveLimit},
-        {"zero units", 1000, 0, 0, Refusal::None},
-    };
-    for (const Case& c : cases) {
-        GameState s = tradingWorld(c.cash);
-        s.cargoInHold = c.inHold;
-        const GameState before = s;
-        const TradeOutcome out = buy(goodsHere(s), 1, c.units);
-        EXPECT_EQ(out.refusal, c.refusal) << c.what;
-        EXPECT_EQ(out.units, 0) << c.what;
-        EXPECT_EQ(out.maximum, purchaseMaximum(goodsHere(s), 1)) << c.what;
-        EXPECT_TRUE(s == before) << c.what; // the price paid of an empty record too
-    }
 }
 
 TEST(MergedPricePaid, RoundsHalvesToEvenWithoutOverflow) {
@@ -132,28 +104,47 @@ TEST(Sale, IsBoundByCargoAndDemandAndSellingOutForgetsThePricePaid) {
     EXPECT_EQ(s.cargoInHold, 0);
 }
 
-TEST(Sale, RefusalsChangeNothingAndTheCashMayReachItsLimit) {
-    struct Case {
+TEST(Trade, RefusalsAndZeroUnitsChangeNothingAndTheCashMayReachItsLimit) {
+    // Buying from slot 1 (good 5 at $30, 50 offered) or selling good 3 (30 carried at $10,
+    // bought at $300).
+    const struct {
         const char* what;
+        bool sale;
         std::int32_t cash;
+        std::int16_t inHold;
         std::int64_t units;
         Refusal refusal;
+    } cases[] = {
+        {"buying one over the maximum", false, 1000, 30, 34, Refusal::AboveLimit},
+        {"buying a held huge amount", false, 1000, 30, 1'000'000'000'000'000LL,
+         Refusal::AboveLimit},
+        {"buying negative units", false, 1000, 30, -1, Refusal::TooFew},
+        {"buying zero with negative cash", false, -100, 30, 0, Refusal::AboveLimit},
+        {"buying zero with an over-full hold", false, 1000, 120, 0, Refusal::AboveLimit},
+        {"buying zero units", false, 1000, 30, 0, Refusal::None},
+        {"selling zero units", true, 500, 30, 0, Refusal::TooFew},
+        {"selling negative units", true, 500, 30, -3, Refusal::TooFew},
+        {"selling more than carried", true, 500, 30, 31, Refusal::AboveLimit},
+        {"selling cash past the 32-bit limit", true, kTop - 299, 30, 1, Refusal::MoneyRange},
+        {"selling cash right up to the limit", true, kTop - 300, 30, 1, Refusal::None},
     };
-    const Case cases[] = {
-        {"zero units", 500, 0, Refusal::TooFew},
-        {"negative units", 500, -3, Refusal::TooFew},
-        {"more than carried", 500, 31, Refusal::AboveLimit},
-        {"cash past the 32-bit limit", kTop - 299, 1, Refusal::MoneyRange},
-        {"cash right up to the limit", kTop - 300, 1, Refusal::None},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
         GameState s = tradingWorld(c.cash, 3, {30, 10});
+        s.cargoInHold = c.inHold; // 30 for the cargo aboard, more for an over-full hold
         const GameState before = s;
-        EXPECT_EQ(sell(goodsHere(s), 3, c.units).refusal, c.refusal) << c.what;
-        if (c.refusal == Refusal::None)
+        const TradeOutcome out =
+            c.sale ? sell(goodsHere(s), 3, c.units) : buy(goodsHere(s), 1, c.units);
+        EXPECT_EQ(out.refusal, c.refusal);
+        if (c.sale && c.refusal == Refusal::None) {
             EXPECT_EQ(s.cash, kTop);
-        else
-            EXPECT_TRUE(s == before) << c.what;
+            continue;
+        }
+        EXPECT_EQ(out.units, 0);
+        if (!c.sale) {
+            EXPECT_EQ(out.maximum, purchaseMaximum(goodsHere(s), 1));
+        }
+        EXPECT_TRUE(s == before); // the price paid of an empty record too
     }
 }
 
