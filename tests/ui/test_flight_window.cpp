@@ -151,6 +151,10 @@ void FlightWindowTest::eventWindowsComeMidFlightInOrderAndKeepTheLastChoice() {
     Main& m = s.main;
     trigger(&m, "soundOffMenu"); // the windows come all the same, in silence
     QStringList seen;
+    QString shieldsWhenTold; // the status is shown before the event's messages
+    s.game.recorder.onMessage = [&](const QString&) {
+        shieldsWhenTold = labelText(&m, "shieldsLabel");
+    };
     answerEvents(m, seen, {"ProceedeOption"});
     click(&m, "mapImage_8");
     queueEventFlight(s.game, {1, 100, 100}, {{{drawFor(2, 1, 5), drawFor(25, 5, 40)}, {}, {}}});
@@ -159,7 +163,7 @@ void FlightWindowTest::eventWindowsComeMidFlightInOrderAndKeepTheLastChoice() {
                                 "An asteroid storm has been detected. What do you wish to do?"}));
     QCOMPARE(s.game.recorder.messages,
              QStringList{"You went through, but it cost you 25 shield units!"});
-    QCOMPARE(labelText(&m, "shieldsLabel"), QStringLiteral("75 / 100"));
+    QCOMPARE(shieldsWhenTold, QStringLiteral("75 / 100"));
 
     // All three on the way back, with black cargo aboard.
     m.session().state().blackCargo[4] = {100, 700};
