@@ -3,7 +3,7 @@
 #include "core/flight_draws.h"
 #include "ui/MapView.h"
 #include "ui/SoundPlayer.h"
-#include "ui/support/ui_support.h"
+#include "ui/support/command_windows.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -16,12 +16,6 @@ using namespace zt;
 using namespace zt::test;
 
 namespace {
-
-struct Started {
-    TestGame game;
-    Main& main;
-    Started() : main(*game.main) { startKnownGame(main); }
-};
 
 bool goEnabled(Main& m) {
     const bool button = widget(&m, "goButton")->isEnabled();
@@ -80,14 +74,12 @@ class FlightWindowTest : public QObject {
     Q_OBJECT
   private slots:
     void aPickShowsTheRouteAndTheWhiteBox();
-    void theFlightMovesTheRedBoxAndUpdatesEveryLabel();
-    void theTrendsMessageComesBeforeTheShipMoves();
-    void theMapFlashesTwice();
+    void aFlightTellsTheTrendsMovesTheRedBoxAndFlashesTheMap();
     void eventWindowsComeMidFlightInOrderAndKeepTheLastChoice();
 };
 
 void FlightWindowTest::aPickShowsTheRouteAndTheWhiteBox() {
-    Started s;
+    StartedGame s;
     click(&s.main, "mapImage_8");
     const Galaxy& five = s.main.session().state().galaxies[5];
     QCOMPARE(shownTexts(&s.main,
@@ -110,13 +102,19 @@ void FlightWindowTest::aPickShowsTheRouteAndTheWhiteBox() {
     QVERIFY(!goEnabled(s.main));
 }
 
-void FlightWindowTest::theFlightMovesTheRedBoxAndUpdatesEveryLabel() {
-    Started s;
+void FlightWindowTest::aFlightTellsTheTrendsMovesTheRedBoxAndFlashesTheMap() {
+    StartedGame s;
     Main& m = s.main;
     m.session().state().debt = 1000;
     click(&m, "mapImage_8");
-    s.game.rng.queueFlight();
+    // The trends message is told before the ship moves.
+    QString cashWhenTold;
+    s.game.recorder.onMessage = [&](const QString&) { cashWhenTold = labelText(&m, "cashLabel"); };
+    s.game.rng.queueFlight(4);
     click(&m, "goButton");
+    QCOMPARE(s.game.recorder.messages,
+             QStringList{"CONSUMER TRENDS SHIFT!! ALL GALAXIES SUPPLIES/DEMANDS CHANGE!"});
+    QCOMPARE(cashWhenTold, QStringLiteral("$5,000"));
     QCOMPARE(s.game.rng.queued(), std::size_t{0});
     const Galaxy& five = m.session().state().galaxies[5];
     QCOMPARE(shownTexts(&m, {"cashLabel", "debtLabel", "fuelLabel", "shieldsLabel",
@@ -127,6 +125,19 @@ void FlightWindowTest::theFlightMovesTheRedBoxAndUpdatesEveryLabel() {
                           goodsText(m, five.demands)}));
     QCOMPARE(visibleOutlines(m), QStringList{"8 #ff0000"});
     QVERIFY(!goEnabled(m));
+    // The map flashes twice.
+    auto* timer = m.findChild<QTimer*>("zoomTimer");
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), 200);
+    timer->stop(); // ticked by hand from here
+    QList<bool> shown;
+    for (int tick = 0; tick < 4; ++tick) {
+        m.findChild<MapView*>()->zoomTimer_Timer();
+        shown << widget(&m, "zoomGraphic")->isVisible();
+    }
+    QCOMPARE(shown, (QList<bool>{true, false, true, false}));
+    QVERIFY(!timer->isActive());
+
     QVERIFY(m.findChild<SoundPlayer*>("soundControl")->deviceOpened()); // the engine
     click(&m, "mapImage_7"); // and back by the menu entry
     s.game.rng.queueFlight();
@@ -135,44 +146,15 @@ void FlightWindowTest::theFlightMovesTheRedBoxAndUpdatesEveryLabel() {
     QCOMPARE(visibleOutlines(m), QStringList{"7 #ff0000"});
 }
 
-void FlightWindowTest::theTrendsMessageComesBeforeTheShipMoves() {
-    Started s;
-    click(&s.main, "mapImage_8");
-    QString cashWhenShown;
-    s.game.recorder.onMessage = [&](const QString&) {
-        cashWhenShown = labelText(&s.main, "cashLabel");
-    };
-    s.game.rng.queueFlight(4);
-    click(&s.main, "goButton");
-    QCOMPARE(s.game.recorder.messages,
-             QStringList{"CONSUMER TRENDS SHIFT!! ALL GALAXIES SUPPLIES/DEMANDS CHANGE!"});
-    QCOMPARE(cashWhenShown, QStringLiteral("$5,000"));
-    QCOMPARE(labelText(&s.main, "cashLabel"), QStringLiteral("$4,980"));
-}
-
-void FlightWindowTest::theMapFlashesTwice() {
-    Started s;
-    click(&s.main, "mapImage_8");
-    s.game.rng.queueFlight();
-    click(&s.main, "goButton");
-    auto* timer = s.main.findChild<QTimer*>("zoomTimer");
-    QVERIFY(timer->isActive());
-    QCOMPARE(timer->interval(), 200);
-    timer->stop(); // ticked by hand from here
-    QList<bool> shown;
-    for (int tick = 0; tick < 4; ++tick) {
-        s.main.findChild<MapView*>()->zoomTimer_Timer();
-        shown << widget(&s.main, "zoomGraphic")->isVisible();
-    }
-    QCOMPARE(shown, (QList<bool>{true, false, true, false}));
-    QVERIFY(!timer->isActive());
-}
-
 void FlightWindowTest::eventWindowsComeMidFlightInOrderAndKeepTheLastChoice() {
-    Started s;
+    StartedGame s;
     Main& m = s.main;
     trigger(&m, "soundOffMenu"); // the windows come all the same, in silence
     QStringList seen;
+    QString shieldsWhenTold; // the status is shown before the event's messages
+    s.game.recorder.onMessage = [&](const QString&) {
+        shieldsWhenTold = labelText(&m, "shieldsLabel");
+    };
     answerEvents(m, seen, {"ProceedeOption"});
     click(&m, "mapImage_8");
     queueEventFlight(s.game, {1, 100, 100}, {{{drawFor(2, 1, 5), drawFor(25, 5, 40)}, {}, {}}});
@@ -181,7 +163,7 @@ void FlightWindowTest::eventWindowsComeMidFlightInOrderAndKeepTheLastChoice() {
                                 "An asteroid storm has been detected. What do you wish to do?"}));
     QCOMPARE(s.game.recorder.messages,
              QStringList{"You went through, but it cost you 25 shield units!"});
-    QCOMPARE(labelText(&m, "shieldsLabel"), QStringLiteral("75 / 100"));
+    QCOMPARE(shieldsWhenTold, QStringLiteral("75 / 100"));
 
     // All three on the way back, with black cargo aboard.
     m.session().state().blackCargo[4] = {100, 700};

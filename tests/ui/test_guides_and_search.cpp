@@ -3,7 +3,6 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QListWidget>
 #include <QTest>
 
 using namespace zt;
@@ -21,14 +20,6 @@ QStringList guideRows(QWidget* guide) {
         for (int c = 0; c + 1 < grid->columnCount(); c += 2)
             for (int r = 0; r < grid->rowCount(); ++r)
                 texts << text(grid, r, c) + " | " + text(grid, r, c + 1);
-    return texts;
-}
-
-QStringList listTexts(QWidget* window, const char* name) {
-    QStringList texts;
-    auto* list = qobject_cast<QListWidget*>(widget(window, name));
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
     return texts;
 }
 
@@ -108,8 +99,8 @@ void GuidesAndSearchTest::theSearchListsAndBoxesGalaxiesAndRestoresTheMap() {
         QCOMPARE(search->windowTitle(), QStringLiteral("Click here and drag to move this form."));
         QCOMPARE(goodCombo(search)->count(), 20);
         pickGood(search, 6);
-        QCOMPARE(listTexts(search, "supplyingBox"), QStringList({name(3), name(12)}));
-        QCOMPARE(listTexts(search, "demandingBox"), QStringList({name(1), name(16)}));
+        QCOMPARE(listRows(search, "supplyingBox"), QStringList({name(3), name(12)}));
+        QCOMPARE(listRows(search, "demandingBox"), QStringList({name(1), name(16)}));
         // Galaxy 1 on cell 1, 3 on cell 8, 12 on cell 10, 16 on cell 14.
         const QStringList found = {"0 #ff0000", "7 #00ff00", "9 #00ff00", "13 #ff0000"};
         QCOMPARE(visibleOutlines(main), found);
@@ -126,8 +117,8 @@ void GuidesAndSearchTest::theSearchListsAndBoxesGalaxiesAndRestoresTheMap() {
         click(search, "blackMarketGoodsOption");
         QCOMPARE(goodCombo(search)->count(), 6);
         pickGood(search, 4);
-        QCOMPARE(listTexts(search, "supplyingBox"), QStringList({name(9)}));
-        QVERIFY(listTexts(search, "demandingBox").isEmpty());
+        QCOMPARE(listRows(search, "supplyingBox"), QStringList({name(9)}));
+        QVERIFY(listRows(search, "demandingBox").isEmpty());
         QCOMPARE(visibleOutlines(main), QStringList({"4 #00ff00"}));
         click(search, "doneButton");
     });

@@ -2,7 +2,6 @@
 #include "ui/look.h"
 #include "ui/support/ui_support.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QPlainTextEdit>
@@ -23,10 +22,6 @@ struct Greeted {
         form = widget(&main, "startupForm");
     }
 };
-
-bool checked(QWidget* form, const QString& option) {
-    return qobject_cast<QAbstractButton*>(widget(form, option))->isChecked();
-}
 
 } // namespace
 
@@ -60,7 +55,7 @@ void StartupFlowTest::aNewGameKeepsTheLengthChosenAndStartsAfresh() {
     whenModalShown([&](QWidget* form) {
         seen << form->objectName() << labelText(&m, "locationSuppliesLabel");
         if (!g.form->isVisible()) seen << "greeting hidden";
-        if (checked(form, "shortOption")) seen << "short";
+        if (isChecked(form, "shortOption")) seen << "short";
         click(form, "longOption");
         click(form, "beginNewGameButton");
     });
@@ -82,7 +77,7 @@ void StartupFlowTest::aNewGameKeepsTheLengthChosenAndStartsAfresh() {
     QStringList whileAsked;
     whenModalShown([&](QWidget* form) {
         whileAsked = shownTexts(&m, {"locationLabel", "locationSuppliesLabel"});
-        longKept = checked(form, "longOption");
+        longKept = isChecked(form, "longOption");
         click(form, "normalOption");
         qobject_cast<QDialog*>(form)->reject();
     });
@@ -94,11 +89,9 @@ void StartupFlowTest::aNewGameKeepsTheLengthChosenAndStartsAfresh() {
     QCOMPARE(s.cargoInHold, 0);
     QCOMPARE(s.cargo[2], CargoItem{});
     QCOMPARE(s.selectedCell, kNoCell);
-    QStringList status;
-    for (const char* name : {"cashLabel", "fuelNeededLabel", "bridgeTollLabel", "earthTimeLabel",
-                             "locationLabel", "selectedLocationLabel"})
-        status << labelText(&m, name);
-    QCOMPARE(status, (QStringList{"$5,000", "0", "$0", "2300.00", "Milky Way", "Milky Way"}));
+    QCOMPARE(shownTexts(&m, {"cashLabel", "fuelNeededLabel", "bridgeTollLabel", "earthTimeLabel",
+                             "locationLabel", "selectedLocationLabel"}),
+             (QStringList{"$5,000", "0", "$0", "2300.00", "Milky Way", "Milky Way"}));
     QVERIFY(!widget(&m, "goButton")->isEnabled());
     // The new map: every galaxy's picture and the red box on the Milky Way.
     int pictures = 0;

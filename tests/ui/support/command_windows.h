@@ -13,8 +13,8 @@ namespace zt::test {
 // A short game with the known layout in which the player has the given money, ship, fuel and
 // shields, already shown on the status display.
 struct StartedGame {
-    StartedGame(std::int32_t cash, std::int32_t debt, std::int16_t ship = 1,
-                std::int16_t fuel = 100, std::int16_t shields = 100);
+    explicit StartedGame(std::int32_t cash = 5000, std::int32_t debt = 0, std::int16_t ship = 1,
+                         std::int16_t fuel = 100, std::int16_t shields = 100);
     TestGame game;
     Main& main;
 };

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -134,6 +135,18 @@ QStringList shownTexts(QObject* root, const QStringList& names) {
         seen << (text.isValid() ? text : w->property("title")).toString();
     }
     return seen;
+}
+
+QStringList listRows(QObject* root, const QString& name) {
+    QStringList rows;
+    auto* list = qobject_cast<QListWidget*>(widget(root, name));
+    for (int i = 0; i < list->count(); ++i)
+        rows << list->item(i)->text();
+    return rows;
+}
+
+bool isChecked(QObject* root, const QString& name) {
+    return qobject_cast<QAbstractButton*>(widget(root, name))->isChecked();
 }
 
 void click(QObject* root, const QString& name) {

@@ -105,6 +105,10 @@ QColor labelColour(QObject* root, const QString& name);
 // What the player reads on the controls `names` of `root`: a caption, a box's or a button's
 // text, or a frame's title.
 QStringList shownTexts(QObject* root, const QStringList& names);
+// The rows of the list `name` of `root`.
+QStringList listRows(QObject* root, const QString& name);
+// Whether the option or check box `name` of `root` is checked.
+bool isChecked(QObject* root, const QString& name);
 // Clicks a button, or a map picture, by its objectName.
 void click(QObject* root, const QString& name);
 // Chooses a menu entry by its objectName.
