@@ -12,22 +12,25 @@
 namespace zt {
 namespace {
 
-using test::ScriptedRandom;
-
 using test::shippedCatalogue;
 using test::startedGame;
+
+std::string listsOf(const GameState& s) {
+    std::string lists;
+    for (std::int16_t good : s.galaxies[1].demands)
+        lists += " " + std::to_string(good);
+    return lists;
+}
 
 // Records each call of the flight with what the state held at that moment.
 class RecordingHost : public FlightHost {
   public:
-    explicit RecordingHost(const GameState& state) : s_(state) {}
+    explicit RecordingHost(GameState& state) : s_(state) {}
     void endOfGame() override { calls.push_back("end"); }
     void playEngineSound() override { calls.push_back("sound"); }
     void startMapFlash() override { calls.push_back("flash"); }
-    void announceTrendsShift() override {
-        calls.push_back("trends");
-        demandsAtMessage = s_.galaxies[1].demands;
-    }
+    // The lists change only after the message.
+    void announceTrendsShift() override { calls.push_back("trends" + lists()); }
     void showDeparture(int from, int to) override {
         calls.push_back("departure " + std::to_string(from) + "->" + std::to_string(to));
     }
@@ -40,87 +43,76 @@ class RecordingHost : public FlightHost {
     void naturalHazardAlert() override { alert("hazard"); }
     void spacePiratesAlert() override {
         alert("pirates");
-        if (onPirates) onPirates();
+        s_.blackCargo.fill(CargoItem{}); // the pirates take it all
     }
     void irsAlert() override { alert("irs"); }
+    std::string lists() const { return listsOf(s_); }
 
     std::vector<std::string> calls;
-    OneBased<std::int16_t, kDemandSlots> demandsAtMessage;
-    std::function<void()> onPirates;
 
   private:
     void alert(const std::string& name) {
         calls.push_back(name + " at " + std::to_string(s_.currentGalaxy) + "/" +
                         std::to_string(s_.selectedCell));
     }
-    const GameState& s_;
+    GameState& s_;
 };
 
-struct Rolls {
-    int trend = 50, hazard = 100, pirates = 100, irs = 100;
-};
-
-FlightOutcome flyTo(GameState& s, int cell, RecordingHost& host, Rolls rolls = {}) {
+// Flies to `cell` with the given trends, hazard, pirates and IRS rolls; a flight that draws
+// more than the rules say runs the script dry, one that draws less leaves draws over.
+std::vector<std::string> flyTo(GameState& s, int cell,
+                               std::vector<int> rolls = {50, 100, 100, 100}) {
     EXPECT_TRUE(selectDestination(s, shippedCatalogue(), cell));
-    ScriptedRandom draws;
-    test::addFlightDraws(draws, rolls.trend, rolls.hazard, rolls.pirates, rolls.irs);
-    const FlightOutcome outcome = fly(s, shippedCatalogue(), draws, host);
+    RecordingHost host(s);
+    test::ScriptedRandom draws;
+    test::addFlightDraws(draws, rolls[0], rolls[1], rolls[2], rolls[3]);
+    EXPECT_EQ(fly(s, shippedCatalogue(), draws, host), FlightOutcome::Arrived);
     EXPECT_EQ(draws.remaining(), 0u) << "draws left over";
-    return outcome;
+    return host.calls;
 }
 
 TEST(Flight, RunsItsStepsInOrderAndPaysFuelTimeTollAndInterest) {
     GameState s = startedGame();
     s.debt = 1000;
-    RecordingHost host(s);
-    EXPECT_EQ(flyTo(s, 9, host), FlightOutcome::Arrived);
-    EXPECT_EQ(host.calls,
-              (std::vector<std::string>{"sound", "flash", "departure 3->5",
-                                        "arrival 5 fuel 90 cash 4980 debt 1070 time 2301"}));
+    const GameState before = s;
+    EXPECT_EQ(flyTo(s, 9), (std::vector<std::string>{"sound", "flash", "departure 3->5",
+                                                     "arrival 5 fuel 90 cash 4980 debt 1070 "
+                                                     "time 2301"}));
     EXPECT_EQ(s.currentGalaxy, 5);
     EXPECT_EQ(s.selectedCell, kNoCell);
-}
+    EXPECT_NE(s.galaxies[1].supplyPrice, before.galaxies[1].supplyPrice) << "markets redrawn";
 
-TEST(Flight, RedrawsEveryMarketAndShiftsTrendsOnlyBelowFiveAfterTheMessage) {
-    for (int trend : {4, 5}) {
-        GameState s = startedGame();
-        const GameState before = s;
-        RecordingHost host(s);
-        flyTo(s, 9, host, {.trend = trend});
-        const bool shifted = trend < 5;
-        EXPECT_EQ(host.calls[2] == "trends", shifted) << trend;
-        EXPECT_TRUE(!shifted || host.demandsAtMessage == before.galaxies[1].demands)
-            << "the lists change after the message";
-        EXPECT_NE(s.galaxies[1].supplyPrice, before.galaxies[1].supplyPrice) << trend;
-    }
+    // Trends shift on a roll below 5, after their message.
+    const std::string shown = "trends" + listsOf(s);
+    EXPECT_EQ(flyTo(s, 8, {4, 100, 100, 100})[2], shown);
+    EXPECT_NE("trends" + listsOf(s), shown);
+    EXPECT_EQ(flyTo(s, 9, {5, 100, 100, 100})[2], "departure 3->5");
 }
 
 TEST(Flight, RaisesTheEventsByDistanceAndBlackCargoInTheirOrder) {
     const struct {
         int cell; // 9: R 1, 21: R 2, 42: R 6
         int blackUnits;
-        Rolls rolls;
+        std::vector<int> rolls;
         std::vector<std::string> alerts;
     } cases[] = {
-        {9, 0, {.hazard = 4, .pirates = 4, .irs = 1}, {"hazard", "pirates"}},
-        {9, 0, {.hazard = 5, .pirates = 5}, {}},
-        {42, 0, {.hazard = 30, .pirates = 29}, {"pirates"}},
-        {9, 20, {.irs = 1}, {}},       // R × units ÷ 20 = 1: never
-        {21, 20, {.irs = 1}, {"irs"}}, // 2
+        {9, 0, {50, 4, 4, 1}, {"hazard", "pirates"}},
+        {9, 0, {50, 5, 5, 100}, {}},
+        {42, 0, {50, 30, 29, 100}, {"pirates"}},
+        {9, 20, {50, 100, 100, 1}, {}},       // R × units ÷ 20 = 1: never
+        {21, 20, {50, 100, 100, 1}, {"irs"}}, // 2
+        {21, 20, {50, 100, 100, 2}, {}},
         // The IRS counts the black cargo left after the pirates have taken it all.
-        {42, 1000, {.pirates = 1, .irs = 1}, {"pirates"}},
+        {42, 1000, {50, 100, 1, 1}, {"pirates"}},
     };
     for (const auto& c : cases) {
         GameState s = startedGame();
         s.blackCargo[2].quantity = c.blackUnits;
-        RecordingHost host(s);
-        host.onPirates = [&s] { s.blackCargo.fill(CargoItem{}); };
-        flyTo(s, c.cell, host, c.rolls);
+        const std::vector<std::string> calls = flyTo(s, c.cell, c.rolls);
         std::vector<std::string> alerts;
-        for (std::size_t i = 4; i < host.calls.size(); ++i) { // after the arrival
-            const std::string& call = host.calls[i];
-            EXPECT_EQ(call.substr(call.find(" at ")), " at 3/" + std::to_string(c.cell));
-            alerts.push_back(call.substr(0, call.find(" at ")));
+        for (std::size_t i = 4; i < calls.size(); ++i) { // after the arrival
+            EXPECT_EQ(calls[i].substr(calls[i].find(" at ")), " at 3/" + std::to_string(c.cell));
+            alerts.push_back(calls[i].substr(0, calls[i].find(" at ")));
         }
         EXPECT_EQ(alerts, c.alerts) << "to cell " << c.cell << ", " << c.blackUnits << " units";
     }
@@ -129,33 +121,21 @@ TEST(Flight, RaisesTheEventsByDistanceAndBlackCargoInTheirOrder) {
 TEST(Flight, EndsTheGameInsteadOnlyOnceTheTimeIsPastTheEndYear) {
     GameState s = startedGame();
     s.earthTime = *EarthTime::fromText("2400");
-    RecordingHost host(s);
-    EXPECT_EQ(flyTo(s, 9, host), FlightOutcome::Arrived);
+    flyTo(s, 9);
     ASSERT_TRUE(selectDestination(s, shippedCatalogue(), 8));
     const GameState before = s;
-    host.calls.clear();
-    ScriptedRandom none;
+    RecordingHost host(s);
+    test::ScriptedRandom none;
     EXPECT_EQ(fly(s, shippedCatalogue(), none, host), FlightOutcome::GameEnded);
     EXPECT_EQ(host.calls, std::vector<std::string>{"end"});
     EXPECT_EQ(s, before);
 }
 
 TEST(Flight, InterestIsSevenPercentHalfToEvenHeldAtTheLimit) {
-    const struct {
-        const char* name;
-        std::int32_t debt, after;
-    } rows[] = {
-        {"no debt", 0, 0},
-        {"7.49 rounds down", 7, 7},
-        {"53.5 rounds to the even 54", 50, 54},
-        {"160.5 rounds to the even 160", 150, 160},
-        {"a debt in credit rounds the same way", -50, -54},
-        {"-160.5 rounds to the even -160", -150, -160},
-        {"held at the limit", 2007000000, 2147483647},
-        {"at the limit already", 2147483647, 2147483647},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(debtWithInterest(row.debt), row.after) << row.name;
+    const std::pair<std::int32_t, std::int32_t> rows[] = {
+        {7, 7}, {50, 54}, {150, 160}, {-50, -54}, {2007000000, 2147483647}};
+    for (const auto& [debt, after] : rows)
+        EXPECT_EQ(debtWithInterest(debt), after) << debt;
 }
 
 } // namespace
