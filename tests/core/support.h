@@ -3,7 +3,6 @@
 #include "core/catalogue.h"
 #include "core/new_game.h"
 #include "core/random.h"
-#include "events/event_outcome.h"
 #include "market/market.h"
 #include "scripted_random.h"
 
@@ -66,16 +65,6 @@ inline GameState withEmptyHold(GameState s) {
     s.blackCargo.fill({});
     s.cargoInHold = 0;
     return s;
-}
-
-// The ship of loadedShip() was lost: a Planet Hopper, full fuel and shields, an empty hold,
-// $10,000 more debt, the cash and the time as they were.
-inline void expectReplacementShip(const GameState& s, const EventOutcome& out) {
-    EXPECT_TRUE(out.shipDestroyed);
-    GameState expected = withEmptyHold(loadedShip());
-    expected.fuel = expected.shields = 100;
-    expected.debt = 12000;
-    EXPECT_EQ(s, expected) << "the new ship is paid for by the debt";
 }
 
 // A started short game with dealt markets: galaxy 3 (the start) on cell 8 and galaxies 5, 6

@@ -1,0 +1,315 @@
+#include "events/irs_inspection.h"
+#include "events/natural_hazard.h"
+#include "events/space_pirates.h"
+#include "support.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace zt {
+namespace {
+
+using test::drawFor;
+using test::Draws;
+using test::shippedCatalogue;
+
+float roll(int n) {
+    return drawFor(n, 1, 100);
+}
+float hit(int n) {
+    return drawFor(n, 10, 40);
+}
+std::string robbed(int damage, const std::string& opening = "After taking out ") {
+    return opening + std::to_string(damage) +
+           " shield units the pirates catch up to you and take your cargo!";
+}
+std::string plea(int years) {
+    return "You have been found guilty of posetion of illegal goods! The judge is leniant and "
+           "fines you $1000 and gives you " +
+           std::to_string(years) + " years in prison.";
+}
+const std::string kLost = " but your ship was DESTROYED! You have been given another Planet "
+                          "Hopper and your debt has been increased by $10,000!";
+
+using Event = std::function<EventOutcome(GameState&, RandomSource&)>;
+Event pirates(PiratesChoice choice) {
+    return [=](GameState& s, RandomSource& r) {
+        return meetPirates(s, shippedCatalogue(), choice, r);
+    };
+}
+Event irs(IrsChoice choice) {
+    return [=](GameState& s, RandomSource& r) { return faceIrs(s, shippedCatalogue(), choice, r); };
+}
+Event hazard(HazardChoice choice) {
+    return [=](GameState& s, RandomSource& r) { return passHazard(s, choice, r); };
+}
+
+// What an event leaves of loadedShip(): the hold as it was or emptied, or the ship lost (a
+// new Planet Hopper, full, empty, on $10,000 more debt); and the shields, debt and time after.
+enum class Hold { Kept, Emptied, Lost };
+struct Row {
+    const char* name;
+    std::int16_t ship, shields;
+    bool black; // the 10 black-market units aboard, or none
+    Event event;
+    std::vector<float> draws;
+    std::vector<std::string> messages;
+    Hold hold;
+    std::int16_t shieldsAfter;
+    std::int32_t debtAfter = 2000;
+    const char* timeAfter = "2350.75";
+};
+
+TEST(Events, EachChoiceEndsAsTheRulesSay) {
+    using enum Hold;
+    const std::string away = "You get away from the pirates but hear the words \"Next "
+                             "time...\" come over the communication line.";
+    const std::string irsAway = "You are able to get away from the IRS, but wonder how long it "
+                                "will be before they find you again.";
+    const std::string irsCaught = "The IRS catches you and confiscates your cargo! You have "
+                                  "been fined $7000 and spend to 20 years in prison.";
+    // A runner is caught by pirates on a roll up to 40 − 3 × speed − 1 and gets away from the
+    // IRS on one up to 40 + 2 × speed: ships 1 and 4 fly at speed 1, ship 7 at 4. A ship left
+    // with no shields is lost.
+    const Row rows[] = {
+        {"pirates catch ship 4 on 36",
+         4,
+         90,
+         true,
+         pirates(PiratesChoice::Run),
+         {roll(36), hit(12)},
+         {robbed(12)},
+         Emptied,
+         78},
+        {"ship 4 escapes pirates on 37",
+         4,
+         90,
+         true,
+         pirates(PiratesChoice::Run),
+         {roll(37)},
+         {away},
+         Kept,
+         90},
+        {"pirates catch ship 7 on 27",
+         7,
+         90,
+         true,
+         pirates(PiratesChoice::Run),
+         {roll(27), hit(12)},
+         {robbed(12)},
+         Emptied,
+         78},
+        {"pirates shoot shields to 0",
+         7,
+         25,
+         true,
+         pirates(PiratesChoice::Run),
+         {roll(1), hit(25)},
+         {"You tried to get away," + kLost},
+         Lost,
+         100,
+         12000},
+        {"pirates shoot shields to 1",
+         7,
+         26,
+         true,
+         pirates(PiratesChoice::Run),
+         {roll(1), hit(25)},
+         {robbed(25)},
+         Emptied,
+         1},
+        {"cargo dumped for pirates",
+         5,
+         90,
+         true,
+         pirates(PiratesChoice::DumpCargo),
+         {},
+         {"Your cargo has been jetisoned. The pirates stop to pick it up allowing you to escape."},
+         Emptied,
+         90},
+        {"police in time on 74",
+         1,
+         90,
+         false,
+         pirates(PiratesChoice::CallForHelp),
+         {roll(74)},
+         {"The Zenthari Police arrive just in time to save you. As they are being led off, you "
+          "hear one of the pirates say you are now a marked man!"},
+         Kept,
+         90},
+        {"police late on 75",
+         1,
+         90,
+         false,
+         pirates(PiratesChoice::CallForHelp),
+         {roll(75), hit(17)},
+         {robbed(17, "The Zenthari Police don't make it in time, and after taking out ")},
+         Emptied,
+         73},
+        {"no police for black cargo",
+         1,
+         90,
+         true,
+         pirates(PiratesChoice::CallForHelp),
+         {hit(30)},
+         {"The authorities come but find black market goods on your ship and leave you to the "
+          "pirates.",
+          robbed(30)},
+         Emptied,
+         60},
+        {"cargo dumped for the IRS",
+         1,
+         90,
+         true,
+         irs(IrsChoice::DumpCargo),
+         {},
+         {"Your cargo is jetisoned before the IRS can board your ship. The investigator angrily "
+          "stomps off back to his ship."},
+         Emptied,
+         90},
+        {"ship 1 escapes the IRS on 42",
+         1,
+         90,
+         true,
+         irs(IrsChoice::Run),
+         {roll(42)},
+         {irsAway},
+         Kept,
+         90},
+        {"the IRS catches ship 1 on 43",
+         1,
+         90,
+         true,
+         irs(IrsChoice::Run),
+         {roll(43), drawFor(7, 1, 10), drawFor(20, 2, 20)},
+         {irsCaught},
+         Emptied,
+         90,
+         9000,
+         "2370.75"},
+        {"the IRS catches ship 7 on 49",
+         7,
+         90,
+         true,
+         irs(IrsChoice::Run),
+         {roll(49), drawFor(7, 1, 10), drawFor(20, 2, 20)},
+         {irsCaught},
+         Emptied,
+         90,
+         9000,
+         "2370.75"},
+        {"a plea for 4 years",
+         1,
+         90,
+         true,
+         irs(IrsChoice::PleadGuilty),
+         {drawFor(4, 2, 4)},
+         {plea(4)},
+         Emptied,
+         90,
+         3000,
+         "2354.75"},
+        // The attorney takes a fifth of the $30,000 cash.
+        {"an attorney acquits on 50",
+         1,
+         90,
+         true,
+         irs(IrsChoice::HireAttorney),
+         {roll(50)},
+         {"Your attorney gets you acquitted on a technicality!"},
+         Kept,
+         90,
+         8000},
+        {"an attorney loses on 49",
+         1,
+         90,
+         true,
+         irs(IrsChoice::HireAttorney),
+         {roll(49), drawFor(3, 1, 10), drawFor(11, 2, 20)},
+         {"You have been found guilty of posetion of illegal cargo! You have been fined $3000 "
+          "and spend to 11 years in prison."},
+         Emptied,
+         90,
+         11000,
+         "2361.75"},
+        {"around a hazard",
+         1,
+         90,
+         true,
+         hazard(HazardChoice::GoAround),
+         {drawFor(20, 1, 20)},
+         {"You went around the hazard, but it cost you 20 years of your valuable time!"},
+         Kept,
+         90,
+         2000,
+         "2370.75"},
+        {"through a hazard to 1 shield",
+         6,
+         6,
+         true,
+         hazard(HazardChoice::Proceed),
+         {drawFor(5, 5, 40)},
+         {"You went through, but it cost you 5 shield units!"},
+         Kept,
+         1},
+        {"through a hazard to 0 shields",
+         6,
+         40,
+         true,
+         hazard(HazardChoice::Proceed),
+         {drawFor(40, 5, 40)},
+         {"You tried to get through," + kLost},
+         Lost,
+         100,
+         12000},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        GameState s = test::loadedShip(row.ship);
+        s.cash = 30000;
+        s.shields = row.shields;
+        s.earthTime = *EarthTime::fromText("2350.75");
+        if (!row.black) s.blackCargo.fill({}), s.cargoInHold = 40;
+        GameState expected = row.hold == Kept ? s : test::withEmptyHold(s);
+        if (row.hold == Lost) expected.shipType = 1, expected.fuel = 100;
+        expected.shields = row.shieldsAfter;
+        expected.debt = row.debtAfter;
+        expected.earthTime = *EarthTime::fromText(row.timeAfter);
+        Draws draws{};
+        for (float r : row.draws)
+            draws.add(r);
+        const EventOutcome out = row.event(s, draws);
+        EXPECT_EQ(out.messages, row.messages);
+        EXPECT_EQ(s, expected);
+        EXPECT_EQ(s.earthTime.text(), row.timeAfter);
+        EXPECT_EQ(out.shipDestroyed, row.hold == Lost);
+    }
+}
+
+TEST(Events, TheyHoldTheDebtAtItsLimitAndTheAttorneyAskedAFifthAbove5000) {
+    GameState s = test::loadedShip();
+    s.shields = 5, s.debt = 2147480000;
+    Draws through{drawFor(5, 5, 40)};
+    passHazard(s, HazardChoice::Proceed, through);
+    EXPECT_EQ(s.debt, 2147483647) << "the replacement ship";
+    Draws plea{drawFor(2, 2, 4)};
+    faceIrs(s, shippedCatalogue(), IrsChoice::PleadGuilty, plea);
+    EXPECT_EQ(s.debt, 2147483647) << "the fine";
+    EXPECT_EQ(attorneyFee(-500), 5000);
+    EXPECT_EQ(attorneyFee(25002), 5000);
+    EXPECT_EQ(attorneyFee(25003), 5001);
+}
+
+TEST(Events, AHazardIsNamedInItsPrompt) {
+    for (int h = 1; h <= kHazards; ++h) {
+        Draws draws{drawFor(h, 1, 5)};
+        EXPECT_EQ(drawHazard(shippedCatalogue(), draws).hazard, h);
+    }
+    Draws last{0.99999994f};
+    EXPECT_EQ(drawHazard(shippedCatalogue(), last).prompt,
+              "An unkown spacial anomaly has been detected. What do you wish to do?");
+}
+
+} // namespace
+} // namespace zt
