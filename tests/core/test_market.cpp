@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <vector>
 
 namespace zt {
@@ -62,39 +61,29 @@ TEST(MarketDealing, DealsEveryGalaxysGoodsListsBeforeAnyBlackMarketList) {
     EXPECT_EQ(s, listsByHand());
 }
 
+std::int32_t priceAt(std::int32_t high, std::int32_t low, float r) {
+    Draws draws{r};
+    return drawPrice(PriceRange{high, low}, draws);
+}
+std::int32_t lotAt(std::int32_t high, float r) {
+    Draws draws{r};
+    return drawQuantity(high, draws);
+}
+
 TEST(MarketDraws, PricesReachOneAboveTheHighAndQuantitiesFollowEachPriceClass) {
-    struct Row {
-        const char* name;
-        std::function<std::int32_t(RandomSource&)> draw;
-        float r;
-        std::int32_t expected;
-    };
-    const auto price = [](std::int32_t high, std::int32_t low) {
-        return [=](RandomSource& rng) { return drawPrice(PriceRange{high, low}, rng); };
-    };
-    const auto quantity = [](std::int32_t high) {
-        return [=](RandomSource& rng) { return drawQuantity(high, rng); };
-    };
     const float top = 0.99999994f;
-    const Row rows[] = {
-        {"price at the low", price(6, 2), 0.0f, 2},
-        {"price near the top rounds to high + 1", price(6, 2), top, 7},
-        {"price 4.5 rounds to the even 4", price(6, 2), 0.5f, 4},
-        {"price 6.5 rounds to 6", price(6, 2), 0.9f, 6},
-        {"dearest price at its top", price(220000, 140000), top, 220001},
-        {"dearest good's smallest lot", quantity(220000), 0.0f, 2},
-        {"dearest good's largest lot", quantity(220000), top, 214},
-        {"middle class smallest lot", quantity(17000), 0.0f, 8},
-        {"middle class largest lot", quantity(17000), top, 768},
-        {"cheapest good's smallest lot", quantity(6), 0.0f, 408},
-        {"cheapest good's largest lot", quantity(6), top, 40825},
-        {"high 100 smallest lot", quantity(100), 0.0f, 100},
-        {"high 100 largest lot", quantity(100), top, 10001},
-    };
-    for (const Row& row : rows) {
-        Draws draws{row.r};
-        EXPECT_EQ(row.draw(draws), row.expected) << row.name;
-    }
+    EXPECT_EQ(priceAt(6, 2, 0.0f), 2);
+    EXPECT_EQ(priceAt(6, 2, top), 7);
+    EXPECT_EQ(priceAt(6, 2, 0.5f), 4) << "4.5 rounds to the even 4";
+    EXPECT_EQ(priceAt(220000, 140000, top), 220001);
+    // The smallest and largest lots of the dearest, a middle and the cheapest goods.
+    EXPECT_EQ(lotAt(220000, 0.0f), 2);
+    EXPECT_EQ(lotAt(220000, top), 214);
+    EXPECT_EQ(lotAt(17000, 0.0f), 8);
+    EXPECT_EQ(lotAt(17000, top), 768);
+    EXPECT_EQ(lotAt(6, 0.0f), 408);
+    EXPECT_EQ(lotAt(6, top), 40825);
+    EXPECT_EQ(lotAt(100, top), 10001);
 }
 
 TEST(MarketRefresh, DrawsInFourPassesInTheDocumentedOrder) {

@@ -1,4 +1,3 @@
-#include "market/market.h"
 #include "storage/file_io.h"
 #include "storage/saved_game.h"
 #include "support.h"
@@ -10,32 +9,17 @@ namespace {
 
 using test::shippedCatalogue;
 
-// A game some flights in: dealt markets, galaxies spread over the map, negative cash, debt,
-// normal and black cargo, a smaller tank than the ship holds and a one-decimal Earth time.
+// A game some flights in: negative cash, debt, normal and black cargo, a smaller tank than
+// the ship holds and a one-decimal Earth time.
 GameState playedGame() {
-    ClockRandom rng(11);
-    GameState s;
-    clearMarkets(s);
-    dealAllLists(s, rng);
-    refreshMarkets(s, shippedCatalogue(), rng);
-    for (int g = 1; g <= kGalaxies; ++g) {
-        const int cell = 2 * g + 5;
-        s.galaxies[g].column = static_cast<std::int16_t>(cellColumn(cell));
-        s.galaxies[g].row = static_cast<std::int16_t>(cellRow(cell));
-        s.galaxies[g].name = shippedCatalogue().galaxyNames[g];
-        s.cellGalaxy[cell] = static_cast<std::int16_t>(g);
-    }
+    GameState s = test::startedGame();
     s.currentGalaxy = 9;
-    s.cash = -1234;
-    s.debt = 56789;
-    s.shipType = 2;
-    s.fuel = 37;
-    s.shields = 12;
+    s.cash = -1234, s.debt = 56789;
+    s.shipType = 2, s.fuel = 37, s.shields = 12;
     s.cargo[6] = {7, 20001};
     s.blackCargo[2] = {3, 4567};
     s.cargoInHold = 10;
-    s.endYear = 2700;
-    s.gameLength = 2;
+    s.endYear = 2700, s.gameLength = 2;
     s.earthTime = *EarthTime::fromText("2345.5");
     return s;
 }
@@ -73,7 +57,7 @@ TEST(SavedGame, WritesTheLinesInTheGamesOrder) {
     EXPECT_EQ(at(78), std::to_string(g4.demandQuantity[20]));
     EXPECT_EQ(lines[kGameLengthLine - 1], "2700,2");
     EXPECT_EQ(lines[kTimeLine - 1], "\"2345.5\"");
-    EXPECT_EQ(lines[cellLine(13) - 1], "4"); // galaxy 4 sits in cell 2 × 4 + 5
+    EXPECT_EQ(lines[cellLine(24) - 1], "4");
     EXPECT_EQ(lines[cellLine(1) - 1], "0");
 }
 
