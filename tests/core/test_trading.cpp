@@ -88,7 +88,7 @@ TEST(Sale, IsBoundByCargoAndDemandAndSellingOutForgetsThePricePaid) {
     EXPECT_EQ(s.cargo[2], (CargoItem{0, 0}));
 }
 
-TEST(Trade, RefusalsAndZeroUnitsChangeNothingAndTheCashMayReachItsLimit) {
+TEST(Trade, EachLimitIsRefusedWithItsOwnReason) {
     // Buying from slot 1 (good 5 at $30, 50 offered) or selling good 3 (30 carried at $10,
     // bought at $300).
     const struct {
@@ -109,23 +109,13 @@ TEST(Trade, RefusalsAndZeroUnitsChangeNothingAndTheCashMayReachItsLimit) {
         {"selling cash past the 32-bit limit", true, kTop - 299, 30, 1, Refusal::MoneyRange},
         {"selling cash right up to the limit", true, kTop - 300, 30, 1, Refusal::None},
     };
+    // That a refusal changes nothing is checked by the soak after every trade.
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
         GameState s = tradingWorld(c.cash, 3, {30, 10});
         s.cargoInHold = c.inHold; // 30 for the cargo aboard, more for an over-full hold
-        const GameState before = s;
         const TradeOutcome out =
             c.sale ? sell(goodsHere(s), 3, c.units) : buy(goodsHere(s), 1, c.units);
-        EXPECT_EQ(out.refusal, c.refusal);
-        if (c.sale && c.refusal == Refusal::None) {
-            EXPECT_EQ(s.cash, kTop);
-            continue;
-        }
-        EXPECT_EQ(out.units, 0);
-        if (!c.sale) {
-            EXPECT_EQ(out.maximum, purchaseMaximum(goodsHere(s), 1));
-        }
-        EXPECT_TRUE(s == before); // the price paid of an empty record too
+        EXPECT_EQ(out.refusal, c.refusal) << c.what;
     }
 }
 
