@@ -49,24 +49,6 @@ inline GameState flying(std::int32_t cash, std::int32_t debt, std::int16_t ship 
     return state;
 }
 
-// A ship on its way with 40 units of good 3 and 10 units of black-market good 2 aboard.
-inline GameState loadedShip(std::int16_t shipType = 1) {
-    GameState s = flying(12345, 2000, shipType, 60, 90);
-    s.earthTime = EarthTime::atStart();
-    s.cargo[3] = {40, 120};
-    s.blackCargo[2] = {10, 900};
-    s.cargoInHold = 50;
-    return s;
-}
-
-// `s` with every good and black-market good gone, prices paid included, and the hold at 0.
-inline GameState withEmptyHold(GameState s) {
-    s.cargo.fill({});
-    s.blackCargo.fill({});
-    s.cargoInHold = 0;
-    return s;
-}
-
 // A started short game with dealt markets: galaxy 3 (the start) on cell 8 and galaxies 5, 6
 // and 7 on cells 9, 21 and 42 (1, √5 and √41 squares away); the others from cell 22 on, so
 // cells 1 to 7 are empty.

@@ -56,7 +56,8 @@ Event hazard(HazardChoice choice) {
     return [=](GameState& s, RandomSource& r) { return passHazard(s, choice, r); };
 }
 
-// What an event leaves of loadedShip(): the hold as it was or emptied, or the ship lost (a
+// What an event leaves of a ship with 40 units of good 3 and maybe 10 black-market units
+// aboard: the hold as it was or emptied, or the ship lost (a
 // new Planet Hopper, full, empty, on $10,000 more debt); and the shields, debt and time after.
 enum class Hold { Kept, Emptied, Lost };
 struct Row {
@@ -145,12 +146,13 @@ TEST(Events, EachChoiceEndsAsTheRulesSay) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        GameState s = test::loadedShip(row.ship);
-        s.cash = 30000;
-        s.shields = row.shields;
+        GameState s = test::flying(30000, 2000, row.ship, 60, row.shields);
         s.earthTime = *EarthTime::fromText("2350.75");
-        if (!row.black) s.blackCargo.fill({}), s.cargoInHold = 40;
-        GameState expected = row.hold == Kept ? s : test::withEmptyHold(s);
+        s.cargo[3] = {40, 120};
+        if (row.black) s.blackCargo[2] = {10, 900};
+        s.cargoInHold = row.black ? 50 : 40;
+        GameState expected = row.hold == Kept ? s : test::flying(30000, 2000, row.ship, 60);
+        expected.earthTime = s.earthTime;
         if (row.hold == Lost) expected.shipType = 1, expected.fuel = 100;
         expected.shields = row.shieldsAfter;
         expected.debt = row.debtAfter;
@@ -167,8 +169,7 @@ TEST(Events, EachChoiceEndsAsTheRulesSay) {
 }
 
 TEST(Events, TheyHoldTheDebtAtItsLimitAndTheAttorneyAskedAFifthAbove5000) {
-    GameState s = test::loadedShip();
-    s.shields = 5, s.debt = 2147480000;
+    GameState s = test::flying(0, 2147480000, 1, 60, 5);
     Draws through{drawFor(5, 5, 40)};
     passHazard(s, HazardChoice::Proceed, through);
     EXPECT_EQ(s.debt, 2147483647) << "the replacement ship";
