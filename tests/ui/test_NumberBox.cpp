@@ -19,23 +19,11 @@ class TestNumberBox : public QObject {
   private slots:
     void init() { recorder.beeps = 0; }
 
-    void readsWholeAmountsAndRefusesFractions() {
-        NumberBox box;
-        QCOMPARE(box.text(), QString("0"));
-        const std::pair<const char*, std::optional<std::int64_t>> cases[] = {
-            {"12", 12}, {"2.5", std::nullopt}, {"-5", 0}, // a negative maximum clicked in
-        };
-        for (const auto& [text, amount] : cases) {
-            box.setText(text);
-            QCOMPARE(box.amount(), amount);
-        }
-    }
-
     // Digits, the stop, space and the editing keys go in; every other key beeps and leaves
     // the text and the cursor (a held modifier beeps as a key of its own).
     void keysAreFiltered() {
         QGuiApplication::clipboard()->setText("999");
-        NumberBox box;
+        NumberBox box; // reading the amount is the rules' business; this is what goes in
         box.clear();
         QTest::keyClicks(&box, "12.5 ");
         QTest::keyClick(&box, Qt::Key_7, Qt::KeypadModifier);
