@@ -77,9 +77,6 @@ void TradingWindowsTest::aPurchaseRedrawsTheListsAndTheRoute() {
         QCOMPARE(
             listRows(trade, "goodsForSaleList"),
             QStringList({m.row(5, 30, 50), m.row(6, 30, 50), m.row(7, 30, 0), m.row(8, 30, 50)}));
-        QCOMPARE(listRows(trade, "goodsWantedList"),
-                 QStringList({m.row(1, 100, 100), m.row(2, 200, 100), m.row(3, 300, 100),
-                              m.row(4, 400, 100)}));
         inDialog(trade, "goodsForSaleList", 1, [&](QWidget* buy) {
             QCOMPARE(
                 shownTexts(buy, {"purchaseFormTitle", "goodLabel", "priceLabel",
