@@ -78,10 +78,9 @@ void TradingWindowsTest::aPurchaseRedrawsTheListsAndTheRoute() {
             listRows(trade, "goodsForSaleList"),
             QStringList({m.row(5, 30, 50), m.row(6, 30, 50), m.row(7, 30, 0), m.row(8, 30, 50)}));
         inDialog(trade, "goodsForSaleList", 1, [&](QWidget* buy) {
-            QCOMPARE(
-                shownTexts(buy, {"purchaseFormTitle", "goodLabel", "priceLabel",
-                                 "quantityAvailableLabel", "unusedCapacity", "maxLabel", "Number"}),
-                QStringList({"Milky Way Trading Post", m.good(6), "30", "50", "83", "33", "0"}));
+            QCOMPARE(shownTexts(buy, {"purchaseFormTitle", "goodLabel", "priceLabel",
+                                      "quantityAvailableLabel", "unusedCapacity", "maxLabel"}),
+                     QStringList({"Milky Way Trading Post", m.good(6), "30", "50", "83", "33"}));
             typeInto(buy, "Number", "10");
             click(buy, "buyButton");
             QCOMPARE(shownTexts(buy, {"quantityAvailableLabel", "unusedCapacity", "maxLabel"}),
