@@ -82,14 +82,13 @@ void EndOfGameTest::aScoreTooLowLeavesTheFileAndExitSkipsTheList() {
     lastFlightReady(m, 10000); // a tie with the last row does not beat it
     QStringList seen;
     whenModalShown([&](QWidget* end) {
-        seen << endTexts(end);
-        QVERIFY(!widget(end, "nameBox")->isEnabled());
+        seen << endTexts(end) << (widget(end, "nameBox")->isEnabled() ? "name asked" : "");
         click(end, "exitButton");
     });
     click(&m, "goButton");
     QCOMPARE(seen, (QStringList{"Game Over!",
                                 "Sorry, you score was not high enough to make the high score list.",
-                                "$10,000"}));
+                                "$10,000", ""}));
     QCOMPARE(winnersFile(game), before);
     QCOMPARE(m.session().state().currentGalaxy, 3); // scored instead of flown
     QVERIFY(!m.isVisible());
