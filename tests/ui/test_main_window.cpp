@@ -47,7 +47,6 @@ class MainWindowTest : public QObject {
     void menusHoldEveryEntryInOrderWithShortcuts();
     void commandsWaitForTheirWindowAndForAGame();
     void soundMenuMovesTheCheckMarkAndSilenceStopsPlaying();
-    void fitsTheScreenWithoutClippedText();
     void closingClosesEveryWindow();
     void missingPicturesAndSoundsAreNamedOnceOnStandardError();
 };
@@ -60,20 +59,14 @@ void MainWindowTest::opensWithTheStartingCaptionsAndNothingToDo() {
                 "timeNeededLabel bridgeTollLabel locationLabel locationSuppliesLabel "
                 "locationDemandsLabel cashLabel debtLabel earthTimeLabel fuelLabel shieldsLabel")
             .split(' ');
-    QCOMPARE(shownTexts(m, names),
-             (QStringList{"Milky Way", "nothing yet", "nothing yet", "0", "0", "$0", "Milky Way",
-                          "nothing yet", "nothing yet", "$5,000", "$0", "2300.00", "100 / 100",
-                          "100 / 100"}));
+    QCOMPARE(QStringList(m->windowTitle()) + shownTexts(m, names),
+             QString("Zenthari Trader|Milky Way|nothing yet|nothing yet|0|0|$0|Milky Way|nothing "
+                     "yet|nothing yet|$5,000|$0|2300.00|100 / 100|100 / 100")
+                 .split('|'));
     for (const QString& name : names)
         QCOMPARE(labelColour(m, name), QColor(255, 255, 0));
-    QCOMPARE(m->windowTitle(), QStringLiteral("Zenthari Trader"));
-    QVERIFY(!widget(m, "goButton")->isEnabled());
-    for (int i = 0; i < 42; ++i)
-        QVERIFY(!widget(m, QStringLiteral("mapImage_%1").arg(i))->isVisible());
-    // A route refresh with nothing picked, or GO before a game, changes nothing.
-    m->session().holdingsChanged();
-    trigger(m, "goMenu");
-    QCOMPARE(labelText(m, "cashLabel"), QStringLiteral("$5,000"));
+    QVERIFY(!widget(m, "mapImage_7")->isVisible());
+    trigger(m, "goMenu"); // GO before a game changes nothing
     QVERIFY(game.recorder.messages.isEmpty());
 }
 
@@ -113,8 +106,9 @@ void MainWindowTest::commandsWaitForTheirWindowAndForAGame() {
                 "buyFuelButton buyFuelMenu repairShieldButton repairShieldMenu buyNewShipButton "
                 "buyNewShipMenu sdChartButton sdSearchMenu saveGameMenu")
             .split(' ');
-    const QStringList noGame = {"openGameMenu", "instructionsMenu", "anoutMenu",
-                                "normalGoodsPricesMenu"};
+    const QStringList always = QString("openGameMenu instructionsMenu anoutMenu "
+                                       "normalGoodsPricesMenu newGameMenu highScoresMenu exitMenu")
+                                   .split(' ');
     // The names among `names` that the player can use now.
     const auto usable = [m](const QStringList& names) {
         QStringList on;
@@ -124,8 +118,7 @@ void MainWindowTest::commandsWaitForTheirWindowAndForAGame() {
         }
         return on;
     };
-    QCOMPARE(usable({"newGameMenu", "highScoresMenu", "exitMenu"}).size(), 3);
-    QCOMPARE(usable(needGame + noGame), noGame);
+    QCOMPARE(usable(needGame + always), always);
     startGame(*m);
     QCOMPARE(usable(needGame + QStringList{"buyCargoModulesMenu", "goButton"}), needGame);
 }
@@ -161,34 +154,6 @@ void MainWindowTest::soundMenuMovesTheCheckMarkAndSilenceStopsPlaying() {
     QTest::qWait(200);
 }
 
-void MainWindowTest::fitsTheScreenWithoutClippedText() {
-    TestGame game;
-    Main* m = game.main.get();
-    startGame(*m);
-    // The longest names of the catalogue and the widest figures.
-    GameState& s = m->session().state();
-    const std::int16_t longest[] = {3, 15, 6, 4};
-    for (int k = 1; k <= 4; ++k)
-        s.galaxies[3].supplies[k] = s.galaxies[3].demands[k] = longest[k - 1];
-    s.cash = s.debt = 2000000000;
-    s.shipType = 7;
-    s.fuel = s.shields = 10000;
-    s.earthTime = *EarthTime::fromText("3499.99");
-    m->session().holdingsChanged();
-    emit m->session().layoutChanged();
-    QApplication::processEvents();
-    const QSize frame = m->frameGeometry().size();
-    QVERIFY2(frame.width() <= 1280 && frame.height() <= 800 - 40,
-             qPrintable(QStringLiteral("%1 x %2").arg(frame.width()).arg(frame.height())));
-    for (QLabel* l : m->findChildren<QLabel*>()) {
-        if (!l->isVisible() || l->text().isEmpty()) continue;
-        const QSize need =
-            l->wordWrap() ? QSize(l->width(), l->heightForWidth(l->width())) : l->sizeHint();
-        QVERIFY2(need.width() <= l->width() && need.height() <= l->height(),
-                 qPrintable(l->objectName() + " '" + l->text() + "'"));
-    }
-}
-
 void MainWindowTest::closingClosesEveryWindow() {
     TestGame game;
     Main* m = game.main.get();
@@ -205,8 +170,7 @@ void MainWindowTest::closingClosesEveryWindow() {
 
 void MainWindowTest::missingPicturesAndSoundsAreNamedOnceOnStandardError() {
     QTemporaryDir bare; // the strings table only: no Graphics, no Sounds, no Winners.txt
-    QFile::link(QDir(QStringLiteral(ZT_DATA_DIR)).filePath("strings.txt"),
-                bare.filePath("strings.txt"));
+    QFile::link(QStringLiteral(ZT_DATA_DIR "/strings.txt"), bare.filePath("strings.txt"));
     TestRandom rng(1);
     MessageRecorder recorder;
     const QString said = standardErrorOf([&] {
@@ -220,16 +184,12 @@ void MainWindowTest::missingPicturesAndSoundsAreNamedOnceOnStandardError() {
             click(&m, "goButton"); // the engine sound each time
         }
     });
-    QStringList expected;
-    const auto missing = [&](const QString& name) {
+    QStringList expected, lines = said.split('\n', Qt::SkipEmptyParts);
+    for (int g = 0; g <= 16; ++g)
         expected << QStringLiteral("Zenthari Trader: %1 is missing or cannot be read; playing on "
                                    "without it")
-                        .arg(QDir::toNativeSeparators(bare.filePath(name)));
-    };
-    for (int g = 1; g <= 16; ++g)
-        missing(QStringLiteral("Graphics/%1.jpg").arg(g));
-    missing(QStringLiteral("Sounds/jet.wav"));
-    QStringList lines = said.split('\n', Qt::SkipEmptyParts);
+                        .arg(QDir::toNativeSeparators(bare.filePath(
+                            g ? QStringLiteral("Graphics/%1.jpg").arg(g) : "Sounds/jet.wav")));
     lines.sort();
     expected.sort();
     QCOMPARE(lines, expected);

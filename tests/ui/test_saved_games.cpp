@@ -5,7 +5,6 @@
 #include "ui/support/game_files.h"
 #include "ui/support/ui_support.h"
 
-#include <QAction>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTest>
@@ -29,9 +28,9 @@ void playSomeFlights(Main& m) {
     m.session().holdingsChanged();
 }
 
-const QStringList kStatus = {"cashLabel",       "debtLabel",      "fuelLabel",
-                             "earthTimeLabel",  "locationLabel",  "selectedLocationLabel",
-                             "fuelNeededLabel", "bridgeTollLabel"};
+const QStringList kStatus = QString("cashLabel debtLabel fuelLabel earthTimeLabel locationLabel "
+                                    "selectedLocationLabel fuelNeededLabel bridgeTollLabel")
+                                .split(' ');
 
 } // namespace
 
@@ -49,26 +48,20 @@ void SavedGamesTest::onlyAGoodFileReplacesTheGameInPlay() {
     playSomeFlights(m);
     const GameState saved = m.session().state();
     const QString file = game.folder.filePath("carry on.zht");
+    const QString damaged = game.folder.filePath("damaged.zht");
+    std::string text = savedGameText(saved);
+    QVERIFY(writeFileAtomically(damaged.toStdString(), text.substr(0, text.size() / 2)));
     ChosenFiles chosen;
     chosen.queue(file);
     trigger(&m, "saveGameMenu");
-    QCOMPARE(chosen.folders, QStringList{m.session().dataFolder()});
-    QVERIFY(chosen.kinds.back() == GameFileDialogKind::Save);
-    const QString damaged = game.folder.filePath("damaged.zht");
-    std::string text = savedGameText(saved);
-    text.resize(text.size() / 2);
-    QVERIFY(writeFileAtomically(damaged.toStdString(), text));
 
-    // A new game elsewhere on the map, with a destination picked, and the greeting up.
+    // A new game with a destination picked, and the greeting up: a bad file changes nothing.
     startGame(m);
     click(&m, QStringLiteral("mapImage_%1").arg(m.session().state().galaxies[5].cell() - 1));
     const GameState fresh = m.session().state();
-    const QStringList freshStatus = shownTexts(&m, kStatus), freshMap = visibleOutlines(m);
+    const QStringList freshStatus = shownTexts(&m, kStatus);
     m.showStartupForm();
     QWidget* greeting = widget(&m, "startupForm");
-    chosen.queue(QString()); // cancelled
-    trigger(&m, "openGameMenu");
-    QVERIFY(chosen.kinds.back() == GameFileDialogKind::Open);
     for (const QString& name : {damaged, game.folder.filePath("missing.zht")}) {
         chosen.queue(name);
         click(greeting, "loadSavedGameButton");
@@ -76,23 +69,22 @@ void SavedGamesTest::onlyAGoodFileReplacesTheGameInPlay() {
     const QString complaint = QString::fromLatin1(kDamagedFileMessage);
     QCOMPARE(game.recorder.messages, (QStringList{complaint, complaint}));
     QCOMPARE(game.recorder.beeps, 2);
-    QVERIFY(greeting->isVisible());
-    QVERIFY(m.session().state() == fresh);
+    QVERIFY(greeting->isVisible() && m.session().state() == fresh);
     QCOMPARE(shownTexts(&m, kStatus), freshStatus);
-    QCOMPARE(visibleOutlines(m), freshMap);
 
     chosen.queue(file);
     click(greeting, "loadSavedGameButton");
     QVERIFY(!greeting->isVisible());
+    QVERIFY(chosen.kinds == std::vector({GameFileDialogKind::Save, GameFileDialogKind::Open,
+                                         GameFileDialogKind::Open, GameFileDialogKind::Open}));
     GameState expected = saved;
     expected.selectedCell = kNoCell;
     expected.route = {};
     QVERIFY(m.session().state() == expected);
     QCOMPARE(shownTexts(&m, kStatus),
-             (QStringList{"$-1,234", "$20,000", "55 / 100", "2345.5", "Milky Way", "", "", ""}));
+             QString("$-1,234|$20,000|55 / 100|2345.5|Milky Way|||").split('|'));
     QVERIFY(!widget(&m, "goButton")->isEnabled());
     QCOMPARE(visibleOutlines(m), QStringList{"7 #ff0000"});
-    QCOMPARE(labelText(&m, "mapImageLabel_41"), QStringLiteral("Chu'a"));
     click(&m, "mapImage_8"); // the loaded map answers clicks
     QCOMPARE(labelText(&m, "fuelNeededLabel"), QStringLiteral("10"));
 }
@@ -102,7 +94,7 @@ void SavedGamesTest::theRealFileDialogIsAnsweredByName() {
     Main& m = *game.main;
     playSomeFlights(m);
     const QString typed = game.folder.filePath("typed name"), file = typed + ".zht";
-    const auto answerWith = [&](const QString& name) {
+    const auto answerWith = [&](const QString& name, const char* menu) {
         whenModalShown([&m, name](QWidget* modal) {
             auto* dialog = qobject_cast<QFileDialog*>(modal);
             QCOMPARE(dialog->nameFilters(), QStringList{"Zenthari Trader Files (*.zht)"});
@@ -112,17 +104,13 @@ void SavedGamesTest::theRealFileDialogIsAnsweredByName() {
             edit->setText(name); // whole, so no completion list pops up over it
             QTest::keyClick(edit, Qt::Key_Return);
         });
+        trigger(&m, menu);
     };
-    answerWith(typed);
-    trigger(&m, "saveGameMenu");
+    answerWith(typed, "saveGameMenu");
     m.session().state().cash = 777;
-    answerWith(file); // saving over the same file asks nothing more
-    trigger(&m, "saveGameMenu");
-    QCOMPARE(QString::fromStdString(*readWholeFile(file.toStdString())),
-             QString::fromStdString(savedGameText(m.session().state())));
+    answerWith(file, "saveGameMenu"); // saving over the same file asks nothing more
     startGame(m);
-    answerWith(file);
-    trigger(&m, "openGameMenu");
+    answerWith(file, "openGameMenu");
     QCOMPARE(labelText(&m, "cashLabel"), QStringLiteral("$777"));
     QVERIFY(game.recorder.messages.isEmpty());
 }
@@ -141,21 +129,20 @@ void SavedGamesTest::theDialogsStartInTheSavesFolderThenInTheLastOneUsed() {
     const QString elsewhere = home.filePath("elsewhere");
     QVERIFY(QDir().mkpath(elsewhere));
     ChosenFiles chosen;
-    chosen.queue(saves + "/first");               // made when first needed; ".zht" added
-    chosen.queue(QString());                      // cancelled: nothing written
-    chosen.queue(elsewhere + "/.backup");         // a hidden name has no extension yet
-    chosen.queue(home.filePath("missing/x.zht")); // a folder that is not there is not kept
-    chosen.queue(elsewhere + "/v2.save");         // an extension is kept
+    for (const QString& name : {saves + "/first",                   // made when first needed
+                                QString(),                          // cancelled: nothing written
+                                elsewhere + "/.backup",             // hidden, with no extension
+                                home.filePath("missing/x.zht"),     // not there: not kept
+                                elsewhere + "/v2.save", QString()}) // an extension is kept
+        chosen.queue(name);
     for (int save = 0; save < 5; ++save)
         trigger(&m, "saveGameMenu");
-    chosen.queue(QString());
     trigger(&m, "openGameMenu");
     QCOMPARE(chosen.folders, (QStringList{saves, saves, saves, elsewhere, elsewhere, elsewhere}));
-    QCOMPARE(QDir(saves).entryList(QDir::Files), QStringList{"first.zht"});
-    QCOMPARE(QDir(elsewhere).entryList(QDir::Files | QDir::Hidden),
-             (QStringList{".backup.zht", "v2.save"}));
+    QCOMPARE(QDir(saves).entryList(QDir::Files) +
+                 QDir(elsewhere).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{"first.zht", ".backup.zht", "v2.save"}));
     QCOMPARE(recorder.messages, QStringList{QString::fromLatin1(kCannotWriteMessage)});
-    QCOMPARE(recorder.beeps, 1);
     QCOMPARE(QDir(installed.path()).entryList(QDir::Files), programFiles);
 }
 

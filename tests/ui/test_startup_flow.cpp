@@ -65,33 +65,24 @@ void StartupFlowTest::aNewGameKeepsTheLengthChosenAndStartsAfresh() {
     QCOMPARE(m.session().state().gameLength, 1);
 
     // A new game in play: the window offers the last length, and its close box takes the
-    // option shown; the hold, the money and the pick start afresh.
+    // option shown; the location stays on show until the new game is laid out.
     placeGalaxies(m, kKnownLayout);
     GameState& s = m.session().state();
-    s.cargo[2] = {5, 100000};
-    s.cargoInHold = 5;
     s.cash = 77;
     click(&m, "mapImage_8");
-    bool longKept = false;
-    const QStringList before = shownTexts(&m, {"locationLabel", "locationSuppliesLabel"});
-    QStringList whileAsked;
+    const QStringList status = {"locationLabel", "locationSuppliesLabel"};
+    const QStringList before = shownTexts(&m, status);
     whenModalShown([&](QWidget* form) {
-        whileAsked = shownTexts(&m, {"locationLabel", "locationSuppliesLabel"});
-        longKept = isChecked(form, "longOption");
+        seen = shownTexts(&m, status) << (isChecked(form, "longOption") ? "long" : "");
         click(form, "normalOption");
         qobject_cast<QDialog*>(form)->reject();
     });
     trigger(&m, "newGameMenu");
-    QVERIFY(longKept);
-    QCOMPARE(whileAsked, before); // the new game's status is written once it is laid out
+    QCOMPARE(seen, before + QStringList{"long"});
     QCOMPARE(s.endYear, 2700);
-    QCOMPARE(s.gameLength, 2);
-    QCOMPARE(s.cargoInHold, 0);
-    QCOMPARE(s.cargo[2], CargoItem{});
-    QCOMPARE(s.selectedCell, kNoCell);
-    QCOMPARE(shownTexts(&m, {"cashLabel", "fuelNeededLabel", "bridgeTollLabel", "earthTimeLabel",
-                             "locationLabel", "selectedLocationLabel"}),
-             (QStringList{"$5,000", "0", "$0", "2300.00", "Milky Way", "Milky Way"}));
+    QCOMPARE(shownTexts(&m, {"cashLabel", "fuelNeededLabel", "earthTimeLabel", "locationLabel",
+                             "selectedLocationLabel"}),
+             (QStringList{"$5,000", "0", "2300.00", "Milky Way", "Milky Way"}));
     QVERIFY(!widget(&m, "goButton")->isEnabled());
     // The new map: every galaxy's picture and the red box on the Milky Way.
     int pictures = 0;
@@ -105,36 +96,30 @@ void StartupFlowTest::aNewGameKeepsTheLengthChosenAndStartsAfresh() {
 void StartupFlowTest::theInstructionsShowSixReadOnlyPagesAndKeepTheLastTab() {
     Greeted g;
     QStringList tabs;
-    whenModalShown([&](QWidget* form) {
-        auto* pages = qobject_cast<QTabWidget*>(widget(form, "instructionsTabs"));
-        for (int i = 0; i < pages->count(); ++i) {
-            tabs << pages->tabText(i);
-            auto* text = qobject_cast<QPlainTextEdit*>(pages->widget(i));
-            QVERIFY(text->isReadOnly() && text->toPlainText().size() > 300);
-        }
-        pages->setCurrentIndex(4);
-        click(form, "doneButton");
-    });
-    click(g.form, "instructionsButton");
-    QCOMPARE(tabs, (QStringList{"Overview", "Trading", "Movement", "Shipyards", "Special Events",
-                                "Strategies"}));
+    for (int visit = 0; visit < 2; ++visit) {
+        whenModalShown([&](QWidget* form) {
+            auto* pages = qobject_cast<QTabWidget*>(widget(form, "instructionsTabs"));
+            tabs << QString::number(pages->currentIndex());
+            for (int i = 0; i < pages->count() && !visit; ++i) {
+                tabs << pages->tabText(i);
+                auto* text = qobject_cast<QPlainTextEdit*>(pages->widget(i));
+                QVERIFY(text->isReadOnly() && text->toPlainText().size() > 300);
+            }
+            pages->setCurrentIndex(4);
+            click(form, "doneButton");
+        });
+        visit ? trigger(&g.main, "instructionsMenu") : click(g.form, "instructionsButton");
+    }
+    QCOMPARE(tabs, (QStringList{"0", "Overview", "Trading", "Movement", "Shipyards",
+                                "Special Events", "Strategies", "4"}));
     QVERIFY(g.form->isVisible());
-    bool lastTabShown = false;
-    whenModalShown([&](QWidget* form) {
-        auto* text = qobject_cast<QPlainTextEdit*>(widget(form, "specialEventsText"));
-        lastTabShown = text->isVisible() && text->toPlainText().contains("74 times in 100");
-        click(form, "doneButton");
-    });
-    trigger(&g.main, "instructionsMenu");
-    QVERIFY(lastTabShown);
 }
 
 void StartupFlowTest::theAboutWindowClosesWithOk() {
     TestGame game;
     QStringList seen;
     whenModalShown([&](QWidget* form) {
-        seen << form->objectName() << labelText(form, "Label1")
-             << widget(form, "doneButton")->property("text").toString()
+        seen << form->objectName() << shownTexts(form, {"Label1", "doneButton"})
              << (label(form, "Image1")->pixmap().isNull() ? "no picture" : "picture");
         click(form, "doneButton");
     });
