@@ -31,13 +31,17 @@ QListWidget* framedList(const char* frameName, const char* headingName, const ch
     auto* frame = new QFrame(parent);
     frame->setObjectName(QString::fromLatin1(frameName));
     frame->setFrameShape(QFrame::StyledPanel);
-    QLabel* heading = captionLabel(headingName, tradeRow(name, price, quantity).c_str(), frame);
+    // The padding after the last heading takes no room, as in the rows below it.
+    QLabel* heading = captionLabel(
+        headingName, qtext(tradeRow(name, price, quantity)).trimmed().toUtf8().constData(), frame);
     heading->setFont(listFont());
     QListWidget* list = tradeList(listName, kListRows, frame);
     auto* column = new QVBoxLayout(frame);
+    const int gap = frame->fontMetrics().averageCharWidth() / 2;
+    column->setContentsMargins(gap, gap, gap, gap);
     column->addWidget(heading);
     column->addWidget(list);
-    lists->addWidget(frame);
+    lists->addWidget(frame, 1);
     return list;
 }
 
@@ -108,7 +112,6 @@ TradeForm::TradeForm(GameSession& session, QWidget* parent, MarketKind kind)
     layout->addWidget(title_);
     layout->addLayout(lists);
     layout->addLayout(bottom);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 Market TradeForm::market() const {
