@@ -1,5 +1,6 @@
 #include "ui/look.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QLabel>
 #include <QPainter>
@@ -53,8 +54,20 @@ class SpaceStyle : public QProxyStyle {
         case PE_PanelButtonCommand:
             if (withEdges<QStyleOptionButton>(element, option, painter, widget)) return;
             break;
-        case PE_FrameLineEdit:
         case PE_Frame:
+            // The frames of lists and text boxes, filled rather than stroked so that no scale
+            // factor rounds them under the list; plain frames only group things and stay dark.
+            if (qobject_cast<const QAbstractScrollArea*>(widget)) {
+                const QRect r = option->rect;
+                for (const QRect& side : {QRect(r.left(), r.top(), r.width(), 1),
+                                          QRect(r.left(), r.bottom(), r.width(), 1),
+                                          QRect(r.left(), r.top(), 1, r.height()),
+                                          QRect(r.right(), r.top(), 1, r.height())})
+                    painter->fillRect(side, edgeColour());
+                return;
+            }
+            break;
+        case PE_FrameLineEdit:
             if (withEdges<QStyleOptionFrame>(element, option, painter, widget)) return;
             break;
         default:

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QImage>
+#include <QListWidget>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
@@ -118,16 +119,17 @@ void LookTest::edgesFocusAndChosenRowsAreDrawnVisibleOnBlack() {
     QFETCH(int, state);
     QDialog window;
     applySpaceLook(&window);
+    QListWidget list(&window); // lists have edges; frames that only group things need none
     QImage picture(40, 24, QImage::Format_RGB32);
     picture.fill(kBlack);
     QPainter painter(&picture);
     const auto draw = [&](auto option) {
-        option.initFrom(&window);
+        option.initFrom(&list);
         option.rect = picture.rect().adjusted(2, 2, -2, -2);
         option.state = QStyle::State(state);
         if constexpr (std::is_same_v<decltype(option), QStyleOptionFrame>) option.lineWidth = 1;
         QApplication::style()->drawPrimitive(QStyle::PrimitiveElement(element), &option, &painter,
-                                             &window);
+                                             &list);
     };
     if (element == QStyle::PE_FrameLineEdit || element == QStyle::PE_Frame)
         draw(QStyleOptionFrame());
