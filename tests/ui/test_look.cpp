@@ -45,9 +45,7 @@ void LookTest::theRatioFollowsTheLuminanceOfBothColours_data() {
     QTest::addColumn<double>("ratio");
     QTest::newRow("black and white") << kBlack << QColor(Qt::white) << 21.0;
     QTest::newRow("either order") << QColor(Qt::white) << kBlack << 21.0;
-    QTest::newRow("the same") << QColor(90, 20, 200) << QColor(90, 20, 200) << 1.0;
     QTest::newRow("red on black") << QColor(255, 0, 0) << kBlack << 5.252;
-    QTest::newRow("green weighs most") << QColor(0, 255, 0) << kBlack << 15.3;
     QTest::newRow("dark channels are linear") << QColor(10, 10, 10) << kBlack << 1.0607;
     QTest::newRow("mid grey on white") << QColor(119, 119, 119) << QColor(Qt::white) << 4.478;
 }
