@@ -55,18 +55,16 @@ class SpaceStyle : public QProxyStyle {
             if (withEdges<QStyleOptionButton>(element, option, painter, widget)) return;
             break;
         case PE_Frame:
-            // The frames of lists and text boxes, filled rather than stroked so that no scale
-            // factor rounds them under the list; plain frames only group things and stay dark.
+            // The frames of lists and text boxes; plain frames only group things and stay dark.
             if (qobject_cast<const QAbstractScrollArea*>(widget)) {
-                const QRect r = option->rect;
-                for (const QRect& side : {QRect(r.left(), r.top(), r.width(), 1),
-                                          QRect(r.left(), r.bottom(), r.width(), 1),
-                                          QRect(r.left(), r.top(), 1, r.height()),
-                                          QRect(r.right(), r.top(), 1, r.height())})
-                    painter->fillRect(side, edgeColour());
+                drawEdge(option->rect, painter);
                 return;
             }
             break;
+        case PE_PanelMenu: // a menu, a window of its own, is framed on the black
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            drawEdge(option->rect, painter);
+            return;
         case PE_FrameLineEdit:
             if (withEdges<QStyleOptionFrame>(element, option, painter, widget)) return;
             break;
@@ -77,6 +75,15 @@ class SpaceStyle : public QProxyStyle {
     }
 
   private:
+    // Filled rather than stroked, so that no scale factor rounds the edge away under the
+    // contents.
+    static void drawEdge(const QRect& r, QPainter* painter) {
+        for (const QRect& side :
+             {QRect(r.left(), r.top(), r.width(), 1), QRect(r.left(), r.bottom(), r.width(), 1),
+              QRect(r.left(), r.top(), 1, r.height()), QRect(r.right(), r.top(), 1, r.height())})
+            painter->fillRect(side, edgeColour());
+    }
+
     template <class Option>
     bool withEdges(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                    const QWidget* widget) const {

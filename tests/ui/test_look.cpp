@@ -102,6 +102,7 @@ void LookTest::edgesFocusAndChosenRowsAreDrawnVisibleOnBlack_data() {
     QTest::newRow("unchecked option button") << int(QStyle::PE_IndicatorRadioButton) << off;
     QTest::newRow("unchecked check box") << int(QStyle::PE_IndicatorCheckBox) << off;
     QTest::newRow("button") << int(QStyle::PE_PanelButtonCommand) << int(QStyle::State_Enabled);
+    QTest::newRow("menu") << int(QStyle::PE_PanelMenu) << int(QStyle::State_None);
     QTest::newRow("entry box") << int(QStyle::PE_FrameLineEdit) << int(QStyle::State_Enabled);
     QTest::newRow("list frame") << int(QStyle::PE_Frame) << int(QStyle::State_Enabled);
     QTest::newRow("focus ring") << int(QStyle::PE_FrameFocusRect)
@@ -131,6 +132,8 @@ void LookTest::edgesFocusAndChosenRowsAreDrawnVisibleOnBlack() {
     };
     if (element == QStyle::PE_FrameLineEdit || element == QStyle::PE_Frame)
         draw(QStyleOptionFrame());
+    else if (element == QStyle::PE_PanelMenu)
+        draw(QStyleOptionMenuItem());
     else if (element == QStyle::PE_FrameFocusRect)
         draw(QStyleOptionFocusRect());
     else if (element == QStyle::PE_PanelItemViewItem) {
