@@ -44,7 +44,7 @@ BuyNewShipForm::BuyNewShipForm(GameSession& session, QWidget* parent)
                                        "bank. You may only buy ships with net cash (at left).",
                                        this);
     netCashOnly->setWordWrap(true);
-    netCashOnly->setFixedWidth(260);
+    netCashOnly->setFixedWidth(charsWide(netCashOnly, 37));
     auto* left = new QVBoxLayout;
     left->setSpacing(12);
     left->addLayout(money);

@@ -43,7 +43,7 @@ EndForm::EndForm(GameSession& session, RandomSource& colours, QWidget* parent)
     applySpaceLook(this);
 
     titleLabel_ = headingLabel("titleLabel", QString(), 2.0, this);
-    titleLabel_->setMinimumWidth(420);
+    titleLabel_->setMinimumWidth(charsWide(this, 60));
     promptLabel_ = captionLabel("promptLabel", "", this);
     promptLabel_->setWordWrap(true);
     promptLabel_->setAlignment(Qt::AlignCenter);

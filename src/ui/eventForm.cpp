@@ -54,7 +54,7 @@ QLabel* EventForm::addText(const char* name, const QString& text) {
     label->setTextFormat(Qt::PlainText);
     label->setText(text);
     label->setWordWrap(true);
-    label->setMinimumWidth(420);
+    label->setMinimumWidth(charsWide(label, 60));
     column_->addWidget(label);
     return label;
 }
@@ -71,7 +71,7 @@ void EventForm::addCommand(const char* name, const char* text) {
     auto* button = new QPushButton(QString::fromUtf8(text), this);
     button->setObjectName(QString::fromLatin1(name));
     button->setDefault(true);
-    button->setMinimumSize(140, 32);
+    button->setMinimumSize(charsWide(button, 20), linesHigh(button, 2));
     connect(button, &QPushButton::clicked, this, &EventForm::command);
     column_->addSpacing(6);
     column_->addWidget(button, 0, Qt::AlignCenter);

@@ -5,12 +5,16 @@
 #include "ui/media_files.h"
 
 #include <QDir>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+
+#include <cstring>
 
 namespace zt {
 
@@ -76,22 +80,29 @@ QLabel* decorativePicture(const QString& dataFolder, const char* fileName, QWidg
 }
 
 QFont listFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Nimbus Mono PS"),
-                      QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
-    font.setStyleHint(QFont::TypeWriter);
-    font.setPixelSize(12);
-    return font;
+    return QFontDatabase::systemFont(QFontDatabase::FixedFont);
 }
 
-QListWidget* tradeList(const char* name, int rows, QWidget* parent) {
+QListWidget* tradeList(const char* name, int rows, int mostRows, QWidget* parent) {
     auto* list = new QListWidget(parent);
     list->setObjectName(QString::fromLatin1(name));
     list->setFont(listFont());
+    // The last column holds at most a heading's worth of digits; the rest of its padding
+    // needs no room. A list that can hold more rows than it shows needs its scroll bar.
+    const int row = kNameColumn + kPriceColumn + int(std::strlen("Quantity:"));
     const QFontMetrics metrics(list->font());
-    const int row = kNameColumn + kPriceColumn + kQuantityColumn;
-    list->setMinimumWidth(metrics.horizontalAdvance(QString(row, QLatin1Char('0'))) + 28);
-    list->setMinimumHeight(metrics.lineSpacing() * rows + 12);
+    const QStyle* style = list->style();
+    const int frame = 2 * list->frameWidth();
+    const int textMargins =
+        2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+    const int scrollBar =
+        mostRows > rows ? style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list) : 0;
+    list->setMinimumWidth(metrics.horizontalAdvance(QString(row, QLatin1Char('0'))) + frame +
+                          textMargins + scrollBar);
+    list->setMinimumHeight((metrics.height() + 2) * rows + frame);
+    // Only the padding after the last column can be out of sight: no scroll bar, no "…".
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setTextElideMode(Qt::ElideNone);
     return list;
 }
 

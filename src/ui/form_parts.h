@@ -70,8 +70,9 @@ QLabel* decorativePicture(const QString& dataFolder, const char* fileName, QWidg
 // The fixed-pitch font of the trading lists, so that their padded columns line up.
 QFont listFont();
 
-// A trading list in the fixed-pitch font, wide enough for a whole row.
-QListWidget* tradeList(const char* name, int rows, QWidget* parent);
+// A trading list in the fixed-pitch font, wide enough for a whole row, showing `rows` rows
+// of the `mostRows` it may hold.
+QListWidget* tradeList(const char* name, int rows, int mostRows, QWidget* parent);
 
 // The title of a market's windows: the galaxy's name and " Trading Post" or " Black Market".
 QString marketTitle(const GameState& state, MarketKind kind);

@@ -43,7 +43,7 @@ QString askInDialog(QWidget* parent, const QString& folder, GameFileDialogKind k
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
     }
-    dialog.resize(760, 480);
+    dialog.resize(charsWide(&dialog, 108), linesHigh(&dialog, 28));
     if (dialog.exec() != QDialog::Accepted) return {};
     return dialog.selectedFiles().value(0);
 }

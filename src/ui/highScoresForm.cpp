@@ -53,7 +53,7 @@ HighScoresForm::HighScoresForm(QWidget* parent) : QDialog(parent) {
         for (int row = 1; row <= kHighScoreRows; ++row) {
             auto* name = new QLabel(this);
             name->setObjectName(rowLabelName(block.prefix, "Name", row));
-            name->setMinimumWidth(220);
+            name->setMinimumWidth(charsWide(name, 31));
             name->setTextFormat(Qt::PlainText); // a name is shown exactly as typed
             auto* score = new QLabel(QStringLiteral("$0"), this);
             score->setObjectName(rowLabelName(block.prefix, "Score", row));

@@ -33,7 +33,7 @@ InstructionsForm::InstructionsForm(const Catalogue& catalogue, QWidget* parent) 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     layout->addWidget(done, 0, Qt::AlignRight);
-    resize(700, 540);
+    resize(charsWide(this, 100), linesHigh(this, 32));
 }
 
 } // namespace zt

@@ -11,8 +11,7 @@ NaturalHazardForm::NaturalHazardForm(GameSession& session, QWidget* parent)
     : EventForm(session, parent, "naturalHazardForm", "Natural Hazard", "hazard.jpg", false,
                 "natural.wav") {
     QLabel* alertLabel = addText("Label1", QStringLiteral("ALERT"));
-    QFont big = alertLabel->font();
-    big.setPointSizeF(big.pointSizeF() * 2.2);
+    QFont big = scaledFont(alertLabel->font(), 2.2);
     big.setBold(true);
     alertLabel->setFont(big);
     alertLabel->setAlignment(Qt::AlignCenter);

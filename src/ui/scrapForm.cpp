@@ -3,6 +3,7 @@
 #include "services/scrapping.h"
 #include "ui/GameSession.h"
 #include "ui/form_parts.h"
+#include "ui/look.h"
 #include "ui/messages.h"
 
 #include <QLabel>
@@ -17,7 +18,7 @@ ScrapForm::ScrapForm(GameSession& session, QWidget* parent) : QDialog(parent), s
     QLabel* question = captionLabel(
         "Label1", "Sorry, there is no demand for that item here. What do you wish to do?", this);
     question->setWordWrap(true);
-    question->setMinimumWidth(320);
+    question->setMinimumWidth(charsWide(question, 46));
     scrapOption_ = optionButton("scrapOption", "Scrap cargo item (receive $2 per unit).", this);
     QRadioButton* neverMind = optionButton("neverMindOption", "Never mind", this);
     neverMind->setChecked(true);

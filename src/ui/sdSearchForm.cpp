@@ -19,7 +19,7 @@ namespace {
 QListWidget* galaxyList(const char* name, QWidget* parent) {
     auto* list = new QListWidget(parent);
     list->setObjectName(QString::fromLatin1(name));
-    list->setMinimumSize(200, 220);
+    list->setMinimumSize(charsWide(list, 28), linesHigh(list, 13));
     return list;
 }
 

@@ -34,7 +34,7 @@ StartupForm::StartupForm(const QString& picture, QWidget* parent) : QDialog(pare
     for (const auto& b : buttons) {
         auto* button = new QPushButton(QString::fromLatin1(b.caption), this);
         button->setObjectName(QString::fromLatin1(b.name));
-        button->setMinimumHeight(34);
+        button->setMinimumHeight(linesHigh(button, 2));
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, b.chosen);
         layout->addWidget(button);

@@ -26,18 +26,22 @@ constexpr int kListRows = 8;
 
 // One framed list with the headings of its three columns above it.
 QListWidget* framedList(const char* frameName, const char* headingName, const char* listName,
-                        const char* name, const char* price, const char* quantity,
+                        const char* name, const char* price, const char* quantity, int mostRows,
                         QHBoxLayout* lists, QWidget* parent) {
     auto* frame = new QFrame(parent);
     frame->setObjectName(QString::fromLatin1(frameName));
     frame->setFrameShape(QFrame::StyledPanel);
-    QLabel* heading = captionLabel(headingName, tradeRow(name, price, quantity).c_str(), frame);
+    // The padding after the last heading takes no room, as in the rows below it.
+    QLabel* heading = captionLabel(
+        headingName, qtext(tradeRow(name, price, quantity)).trimmed().toUtf8().constData(), frame);
     heading->setFont(listFont());
-    QListWidget* list = tradeList(listName, kListRows, frame);
+    QListWidget* list = tradeList(listName, kListRows, mostRows, frame);
     auto* column = new QVBoxLayout(frame);
+    const int gap = frame->fontMetrics().averageCharWidth() / 2;
+    column->setContentsMargins(0, gap, 0, gap); // the lists' own edges set them apart
     column->addWidget(heading);
     column->addWidget(list);
-    lists->addWidget(frame);
+    lists->addWidget(frame, 1);
     return list;
 }
 
@@ -65,12 +69,14 @@ TradeForm::TradeForm(GameSession& session, QWidget* parent, MarketKind kind)
 
     title_ = headingLabel(post ? "tradeFormTitle" : "blackMarketTitle", QString(), 1.6, this);
     auto* lists = new QHBoxLayout;
-    goodsForSaleList_ = framedList("Frame1", "Label1", "goodsForSaleList",
-                                   "Goods For Sale:", "Cost:", "Quantity:", lists, this);
+    goodsForSaleList_ =
+        framedList("Frame1", "Label1", "goodsForSaleList",
+                   "Goods For Sale:", "Cost:", "Quantity:", kSupplySlots, lists, this);
     goodsWantedList_ = framedList("Frame2", "Label3", "goodsWantedList",
-                                  "Goods Wanted:", "Cost:", "Quantity:", lists, this);
-    yourInventoryList_ = framedList("Frame3", "Label4", "yourInventoryList", "Your Inventory:",
-                                    post ? "Bought At:" : "Bought At::", "Quantity:", lists, this);
+                                  "Goods Wanted:", "Cost:", "Quantity:", kSupplySlots, lists, this);
+    yourInventoryList_ = framedList(
+        "Frame3", "Label4", "yourInventoryList",
+        "Your Inventory:", post ? "Bought At:" : "Bought At::", "Quantity:", kGoods, lists, this);
     connect(goodsForSaleList_, &QListWidget::itemDoubleClicked, this,
             &TradeForm::goodsForSaleList_DblClick);
     connect(yourInventoryList_, &QListWidget::itemDoubleClicked, this,
@@ -108,7 +114,11 @@ TradeForm::TradeForm(GameSession& session, QWidget* parent, MarketKind kind)
     layout->addWidget(title_);
     layout->addLayout(lists);
     layout->addLayout(bottom);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // Narrow sides leave the width to the lists.
+    QMargins sides = layout->contentsMargins();
+    sides.setLeft(fontMetrics().averageCharWidth() / 2);
+    sides.setRight(sides.left());
+    layout->setContentsMargins(sides);
 }
 
 Market TradeForm::market() const {
