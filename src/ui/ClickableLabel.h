@@ -3,18 +3,22 @@
 
 namespace zt {
 
-// A label the player can click, such as a maximum that fills the amount box when clicked.
+// A figure the player can click, such as a maximum that fills the amount box when clicked.
+// Tab reaches it too: a dotted frame shows it has the focus, and Enter or Space press it as a
+// click does. A mouse click gives no focus, so a mouse player sees it as before.
 class ClickableLabel : public QLabel {
     Q_OBJECT
   public:
     explicit ClickableLabel(QWidget* parent);
 
   signals:
-    // A left click released over the label.
+    // A left click released over the label, or Enter or Space while it has the focus.
     void clicked();
 
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace zt

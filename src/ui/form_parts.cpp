@@ -1,13 +1,14 @@
 #include "ui/form_parts.h"
 
 #include "core/numbers.h"
+#include "ui/NumberBox.h"
+#include "ui/TradeList.h"
 #include "ui/look.h"
 #include "ui/media_files.h"
 
 #include <QDir>
 #include <QFontMetrics>
 #include <QGridLayout>
-#include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
@@ -42,6 +43,21 @@ QPushButton* actionButton(const char* name, const char* text, QWidget* parent) {
     return button;
 }
 
+NumberBox* amountBox(const char* name, const char* spokenName, QWidget* parent) {
+    auto* box = new NumberBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setAccessibleName(QString::fromUtf8(spokenName));
+    return box;
+}
+
+void tabChain(std::initializer_list<QWidget*> widgets) {
+    QWidget* before = nullptr;
+    for (QWidget* w : widgets) {
+        if (before) QWidget::setTabOrder(before, w);
+        before = w;
+    }
+}
+
 QPushButton* doneButton(QDialog* window) {
     QPushButton* button = actionButton("doneButton", "&Done", window);
     QObject::connect(button, &QPushButton::clicked, window, &QDialog::accept);
@@ -50,7 +66,9 @@ QPushButton* doneButton(QDialog* window) {
 
 void addFormRows(QGridLayout* grid, int row, std::initializer_list<FormRow> rows) {
     for (const FormRow& r : rows) {
-        grid->addWidget(captionLabel(r.captionName, r.caption, r.value->parentWidget()), row, 0);
+        QLabel* caption = captionLabel(r.captionName, r.caption, r.value->parentWidget());
+        caption->setBuddy(r.value);
+        grid->addWidget(caption, row, 0);
         grid->addWidget(r.value, row++, 1);
     }
 }
@@ -84,8 +102,8 @@ QFont listFont() {
     return font;
 }
 
-QListWidget* tradeList(const char* name, int rows, QWidget* parent) {
-    auto* list = new QListWidget(parent);
+TradeList* tradeList(const char* name, int rows, QWidget* parent) {
+    auto* list = new TradeList(parent);
     list->setObjectName(QString::fromLatin1(name));
     list->setFont(listFont());
     const QFontMetrics metrics(list->font());

@@ -21,6 +21,7 @@ InstructionsForm::InstructionsForm(const Catalogue& catalogue, QWidget* parent) 
         auto* text = new QPlainTextEdit(QString::fromStdString(page.text), tabs_);
         text->setObjectName(QString::fromStdString(page.textBoxName));
         text->setReadOnly(true);
+        text->setAccessibleName(QString::fromStdString(page.tab));
         text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         tabs_->addTab(text, QString::fromStdString(page.tab));
     }

@@ -1,6 +1,7 @@
 #include "ui/tradeForm.h"
 
 #include "ui/GameSession.h"
+#include "ui/TradeList.h"
 #include "ui/blackNormalGoodsPrices.h"
 #include "ui/form_parts.h"
 #include "ui/look.h"
@@ -25,15 +26,17 @@ namespace {
 constexpr int kListRows = 8;
 
 // One framed list with the headings of its three columns above it.
-QListWidget* framedList(const char* frameName, const char* headingName, const char* listName,
-                        const char* name, const char* price, const char* quantity,
-                        QHBoxLayout* lists, QWidget* parent) {
+TradeList* framedList(const char* frameName, const char* headingName, const char* listName,
+                      const char* name, const char* price, const char* quantity, QHBoxLayout* lists,
+                      QWidget* parent) {
     auto* frame = new QFrame(parent);
     frame->setObjectName(QString::fromLatin1(frameName));
     frame->setFrameShape(QFrame::StyledPanel);
     QLabel* heading = captionLabel(headingName, tradeRow(name, price, quantity).c_str(), frame);
     heading->setFont(listFont());
-    QListWidget* list = tradeList(listName, kListRows, frame);
+    TradeList* list = tradeList(listName, kListRows, frame);
+    list->setColumns(
+        {QString::fromUtf8(name), QString::fromUtf8(price), QString::fromUtf8(quantity)});
     auto* column = new QVBoxLayout(frame);
     column->addWidget(heading);
     column->addWidget(list);
@@ -71,9 +74,8 @@ TradeForm::TradeForm(GameSession& session, QWidget* parent, MarketKind kind)
                                   "Goods Wanted:", "Cost:", "Quantity:", lists, this);
     yourInventoryList_ = framedList("Frame3", "Label4", "yourInventoryList", "Your Inventory:",
                                     post ? "Bought At:" : "Bought At::", "Quantity:", lists, this);
-    connect(goodsForSaleList_, &QListWidget::itemDoubleClicked, this,
-            &TradeForm::goodsForSaleList_DblClick);
-    connect(yourInventoryList_, &QListWidget::itemDoubleClicked, this,
+    connect(goodsForSaleList_, &TradeList::rowChosen, this, &TradeForm::goodsForSaleList_DblClick);
+    connect(yourInventoryList_, &TradeList::rowChosen, this,
             &TradeForm::yourInventoryList_DblClick);
 
     QLabel* help = captionLabel("Label5",
