@@ -8,7 +8,6 @@ namespace zt {
 
 ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::TabFocus);
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {

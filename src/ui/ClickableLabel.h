@@ -3,9 +3,9 @@
 
 namespace zt {
 
-// A figure the player can click, such as a maximum that fills the amount box when clicked.
-// Tab reaches it too: a dotted frame shows it has the focus, and Enter or Space press it as a
-// click does. A mouse click gives no focus, so a mouse player sees it as before.
+// A label the player can click, such as a maximum that fills the amount box when clicked.
+// Given a focus policy (see fillFigure), it takes the focus: a dotted frame shows it, and
+// Enter or Space press it as a click does.
 class ClickableLabel : public QLabel {
     Q_OBJECT
   public:

@@ -28,7 +28,7 @@ DealDialog::DealDialog(GameSession& session, MarketKind kind, const Texts& texts
         figures_[static_cast<std::size_t>(row)] = value;
         addFormRows(grid, row++, {{f.captionName, f.caption, value}});
     }
-    maxLabel_ = valueLabel<ClickableLabel>("maxLabel", this);
+    maxLabel_ = fillFigure("maxLabel", this);
     QFont underlined = maxLabel_->font();
     underlined.setUnderline(true);
     maxLabel_->setFont(underlined);

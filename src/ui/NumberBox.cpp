@@ -44,6 +44,7 @@ std::optional<std::int64_t> NumberBox::amount() const {
 }
 
 void NumberBox::focusKeptText() {
+    keepSelected_ = true;
     setFocus(Qt::OtherFocusReason);
     selectAll();
 }
@@ -70,7 +71,18 @@ void NumberBox::paste() {
     insertFiltered(QGuiApplication::clipboard()->text());
 }
 
+void NumberBox::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    if (keepSelected_) selectAll();
+}
+
+void NumberBox::mousePressEvent(QMouseEvent* event) {
+    keepSelected_ = false;
+    QLineEdit::mousePressEvent(event);
+}
+
 void NumberBox::keyPressEvent(QKeyEvent* event) {
+    keepSelected_ = false;
     if (action_ && isEnter(event->key())) {
         // Taken here, so the dialog's default button is not pressed as well; a held key acts once.
         event->accept();

@@ -44,7 +44,9 @@ class NumberBox : public QLineEdit {
     // The button that Return and Enter press while the box has the focus.
     void setAction(QAbstractButton* button) { action_ = button; }
 
-    // Takes the focus with the whole kept text selected, so typing replaces it.
+    // Takes the focus with the whole kept text selected, so typing replaces it; the text is
+    // selected again whenever the box regains the focus before the player types or clicks.
+    // (A window being shown may take the focus away and give it back.)
     void focusKeptText();
 
     // A character that typing, pasting or dropping lets into the box.
@@ -60,6 +62,8 @@ class NumberBox : public QLineEdit {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
   private:
     // The accepted characters of `text`; beeps when some were left out.
@@ -67,6 +71,7 @@ class NumberBox : public QLineEdit {
     void insertFiltered(const QString& text);
 
     QPointer<QAbstractButton> action_;
+    bool keepSelected_ = false;
 };
 
 } // namespace zt

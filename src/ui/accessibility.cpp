@@ -116,7 +116,8 @@ class CaptionedValueAccessible : public QAccessibleWidget {
           caption_(caption) {}
 
     QString text(QAccessible::Text t) const override {
-        if (t != QAccessible::Name) return QAccessibleWidget::text(t);
+        if (t != QAccessible::Name || !widget()->accessibleName().isEmpty())
+            return QAccessibleWidget::text(t);
         const QString value = static_cast<QLabel*>(widget())->text();
         return caption_ ? caption_->text() + QLatin1Char(' ') + value : value;
     }
@@ -161,7 +162,6 @@ QAccessibleInterface* gameInterface(const QString& className, QObject* object) {
     const bool picture = label->objectName().startsWith(QLatin1String("Image"));
     if (picture || qobject_cast<QLabel*>(label->buddy())) return new HiddenAccessible(label);
     if (QLabel* caption = captionOf(label)) return new CaptionedValueAccessible(label, caption);
-    if (qobject_cast<ClickableLabel*>(label)) return new CaptionedValueAccessible(label, nullptr);
     return nullptr;
 }
 

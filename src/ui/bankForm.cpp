@@ -19,10 +19,10 @@ BankForm::BankForm(GameSession& session, QWidget* parent) : QDialog(parent), ses
     setUpWindow(this, "bankForm", "The Bank");
 
     cashLabel_ = valueLabel("cashLabel", this);
-    currentDebtLabel_ = valueLabel<ClickableLabel>("currentDebtLabel", this);
+    currentDebtLabel_ = fillFigure("currentDebtLabel", this);
     QLabel* interestRateLabel = valueLabel("interestRateLabel", this);
     interestRateLabel->setText(QStringLiteral("7 % per Earth year"));
-    maxLabel_ = valueLabel<ClickableLabel>("maxLabel", this);
+    maxLabel_ = fillFigure("maxLabel", this);
     auto* figures = new QGridLayout;
     figures->setHorizontalSpacing(16);
     addFormRows(figures, 0,

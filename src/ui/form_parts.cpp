@@ -1,6 +1,7 @@
 #include "ui/form_parts.h"
 
 #include "core/numbers.h"
+#include "ui/ClickableLabel.h"
 #include "ui/NumberBox.h"
 #include "ui/TradeList.h"
 #include "ui/look.h"
@@ -41,6 +42,12 @@ QPushButton* actionButton(const char* name, const char* text, QWidget* parent) {
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(false);
     return button;
+}
+
+ClickableLabel* fillFigure(const char* name, QWidget* parent) {
+    auto* figure = valueLabel<ClickableLabel>(name, parent);
+    figure->setFocusPolicy(Qt::TabFocus);
+    return figure;
 }
 
 NumberBox* amountBox(const char* name, const char* spokenName, QWidget* parent) {

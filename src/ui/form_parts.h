@@ -18,6 +18,7 @@ class QRadioButton;
 
 namespace zt {
 
+class ClickableLabel;
 class NumberBox;
 class TradeList;
 
@@ -44,6 +45,11 @@ template <class Label = QLabel> Label* valueLabel(const char* name, QWidget* par
     styleValueLabel(label, name);
     return label;
 }
+
+// A figure named `name` that a click, or Enter or Space once Tab has reached it, puts into an
+// amount box (a maximum, the bank's debt and max loan). A mouse click gives it no focus, so a
+// mouse player sees it as before.
+ClickableLabel* fillFigure(const char* name, QWidget* parent);
 
 // A button named `name` that is never the dialog's default: Return presses it from its own
 // amount box (NumberBox::setAction), so one press makes one deal; Space presses it as well.

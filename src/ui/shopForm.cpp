@@ -55,7 +55,7 @@ ShopForm::ShopForm(GameSession& session, QWidget* parent, const ShopWindow& wind
     auto* actions = new QGroupBox(QStringLiteral("Actions"), this);
     actions->setObjectName(QStringLiteral("Frame1"));
     number_ = amountBox("Number", window.entryName, actions);
-    maxLabel_ = valueLabel<ClickableLabel>("maxLabel", actions);
+    maxLabel_ = fillFigure("maxLabel", actions);
     QPushButton* buyButton = actionButton("buyButton", "Buy", actions);
     number_->setAction(buyButton);
     auto* actionGrid = new QGridLayout(actions);
