@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QPointer>
+#include <QTextDocument>
 
 namespace zt {
 
@@ -107,45 +108,6 @@ class TradeListAccessible : public QAccessibleWidget {
     mutable QHash<int, QAccessible::Id> rows_;
 };
 
-// A value label read after the caption beside it; a click-to-fill figure is a button.
-class CaptionedValueAccessible : public QAccessibleWidget {
-  public:
-    CaptionedValueAccessible(QLabel* value, QLabel* caption)
-        : QAccessibleWidget(value, qobject_cast<ClickableLabel*>(value) ? QAccessible::Button
-                                                                        : QAccessible::StaticText),
-          caption_(caption) {}
-
-    QString text(QAccessible::Text t) const override {
-        if (t != QAccessible::Name || !widget()->accessibleName().isEmpty())
-            return QAccessibleWidget::text(t);
-        const QString value = static_cast<QLabel*>(widget())->text();
-        return caption_ ? caption_->text() + QLatin1Char(' ') + value : value;
-    }
-    QStringList actionNames() const override {
-        return role() == QAccessible::Button ? QStringList{pressAction()} : QStringList{};
-    }
-    void doAction(const QString& action) override {
-        if (action == pressAction() && role() == QAccessible::Button)
-            emit static_cast<ClickableLabel*>(widget())->clicked();
-    }
-
-  private:
-    QPointer<QLabel> caption_;
-};
-
-// Something a screen reader has no need of: a picture for the eye, or a caption it already
-// reads with its value. Reported as not showing, which screen readers pass over.
-class HiddenAccessible : public QAccessibleWidget {
-  public:
-    explicit HiddenAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Graphic) {}
-    QAccessible::State state() const override {
-        QAccessible::State s = QAccessibleWidget::state();
-        s.invisible = true;
-        return s;
-    }
-    QString text(QAccessible::Text) const override { return {}; }
-};
-
 // The caption label beside `value` (its buddy), if any.
 QLabel* captionOf(const QLabel* value) {
     if (!value->parentWidget()) return nullptr;
@@ -154,14 +116,65 @@ QLabel* captionOf(const QLabel* value) {
     return nullptr;
 }
 
+// Something a screen reader has no need of: a picture for the eye (`Image1`), or a caption it
+// already reads with its value. Reported as not showing, which screen readers pass over.
+bool isHidden(const QLabel* label) {
+    return label->objectName().startsWith(QLatin1String("Image")) ||
+           qobject_cast<const QLabel*>(label->buddy());
+}
+
+// Any label. A value is read after the caption beside it ("Cash: $5,000"); a click-to-fill
+// figure is a button that can be pressed. Decided as the screen reader asks, because Qt may
+// make the interface before the window has tied its captions.
+class LabelAccessible : public QAccessibleWidget {
+  public:
+    explicit LabelAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QAccessible::Role role() const override {
+        if (isHidden(label())) return QAccessible::Graphic;
+        return fills() ? QAccessible::Button : QAccessible::StaticText;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (isHidden(label())) s.invisible = true;
+        return s;
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name || !label()->accessibleName().isEmpty())
+            return QAccessibleWidget::text(t);
+        if (isHidden(label())) return {};
+        QString shown = label()->text();
+        if (label()->textFormat() != Qt::PlainText && Qt::mightBeRichText(shown)) {
+            QTextDocument document;
+            document.setHtml(shown);
+            shown = document.toPlainText();
+        }
+        const QLabel* caption = captionOf(label());
+        return caption ? caption->text() + QLatin1Char(' ') + shown : shown;
+    }
+    QStringList actionNames() const override {
+        return fills() ? QStringList{pressAction()} : QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (fills() && action == pressAction())
+            emit static_cast<ClickableLabel*>(widget())->clicked();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+  private:
+    QLabel* label() const { return static_cast<QLabel*>(widget()); }
+    // A figure that fills an amount box (the map's pictures take no focus and are not one).
+    bool fills() const {
+        return qobject_cast<ClickableLabel*>(widget()) && widget()->focusPolicy() != Qt::NoFocus;
+    }
+};
+
 QAccessibleInterface* gameInterface(const QString& className, QObject* object) {
     if (className == QLatin1String("zt::TradeList"))
         return new TradeListAccessible(static_cast<TradeList*>(object));
-    if (className != QLatin1String("QLabel")) return nullptr;
-    auto* label = static_cast<QLabel*>(object);
-    const bool picture = label->objectName().startsWith(QLatin1String("Image"));
-    if (picture || qobject_cast<QLabel*>(label->buddy())) return new HiddenAccessible(label);
-    if (QLabel* caption = captionOf(label)) return new CaptionedValueAccessible(label, caption);
+    if (className == QLatin1String("QLabel"))
+        return new LabelAccessible(static_cast<QLabel*>(object));
     return nullptr;
 }
 

@@ -17,6 +17,7 @@ InstructionsForm::InstructionsForm(const Catalogue& catalogue, QWidget* parent) 
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("instructionsTabs"));
+    tabs_->setAccessibleName(QStringLiteral("Instructions"));
     for (const InstructionPage& page : instructionPages(catalogue)) {
         auto* text = new QPlainTextEdit(QString::fromStdString(page.text), tabs_);
         text->setObjectName(QString::fromStdString(page.textBoxName));
