@@ -53,7 +53,8 @@ QStringList unnamed(QWidget* window) {
         faults << window->objectName() + '/' + o->objectName() + ' ' + what;
     };
     for (QWidget* w : window->findChildren<QWidget*>()) {
-        // The map's own names come with its keyboard: its pictures are walked by its tests.
+        // Left out until the map names its own pictures (the map's keyboard work); the lead
+        // removes this exclusion when that work is merged.
         if (w->inherits("zt::MapPicture") || !w->isVisibleTo(window)) continue;
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
         if (w->objectName().startsWith(QLatin1String("Image"))) {
