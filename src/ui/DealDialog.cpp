@@ -28,12 +28,11 @@ DealDialog::DealDialog(GameSession& session, MarketKind kind, const Texts& texts
         figures_[static_cast<std::size_t>(row)] = value;
         addFormRows(grid, row++, {{f.captionName, f.caption, value}});
     }
-    maxLabel_ = valueLabel<ClickableLabel>("maxLabel", this);
+    maxLabel_ = fillFigure("maxLabel", this);
     QFont underlined = maxLabel_->font();
     underlined.setUnderline(true);
     maxLabel_->setFont(underlined);
-    number_ = new NumberBox(this);
-    number_->setObjectName(QStringLiteral("Number"));
+    number_ = amountBox("Number", texts.numberName, this);
     addFormRows(
         grid, row,
         {{"Label5", texts.maxCaption, maxLabel_}, {"Label6", texts.numberCaption, number_}});
@@ -48,6 +47,8 @@ DealDialog::DealDialog(GameSession& session, MarketKind kind, const Texts& texts
     QPushButton* done = actionButton("doneButton", "Done", this);
     connect(action, &QPushButton::clicked, this, [this] { act(); });
     connect(done, &QPushButton::clicked, this, &QDialog::accept);
+    number_->setAction(action);
+    tabChain({number_, action, maxLabel_, done});
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(action);
     buttons->addWidget(done);
@@ -74,6 +75,7 @@ void DealDialog::openDeal(int index) {
     figure(0)->setText(qtext(m.names[good(m)]));
     figure(1)->setText(QString::number(price(m)));
     showFigures(m);
+    number_->focusKeptText();
     exec();
 }
 

@@ -35,6 +35,7 @@ class DealDialog : public QDialog {
         std::array<Figure, 4> figures;
         const char* maxCaption;
         const char* numberCaption;
+        const char* numberName; // what a screen reader calls the amount box
         const char* actionName;
         const char* actionCaption;
     };

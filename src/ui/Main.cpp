@@ -7,6 +7,7 @@
 #include "ui/RoutePanel.h"
 #include "ui/StatusPanel.h"
 #include "ui/aboutForm.h"
+#include "ui/accessibility.h"
 #include "ui/bankForm.h"
 #include "ui/buyNewShipForm.h"
 #include "ui/endForm.h"
@@ -51,6 +52,7 @@ Main::Main(const GameFolders& folders, RandomSource& rng, QWidget* parent)
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral("Zenthari Trader"));
     applySpaceLook(this);
+    installAccessibleInterfaces();
     buildMenus();
 
     auto* central = new QWidget(this);

@@ -3,6 +3,7 @@
 #include "core/numbers.h"
 #include "ui/messages.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -25,10 +26,13 @@ bool editsTheBox(const QKeyEvent& event) {
            key == Qt::Key_Space;
 }
 
+bool isEnter(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
 // The keys that belong to the dialog: focus moves, its default button, its rejection.
 bool belongsToTheDialog(int key) {
-    return key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Return ||
-           key == Qt::Key_Enter || key == Qt::Key_Escape;
+    return key == Qt::Key_Tab || key == Qt::Key_Backtab || isEnter(key) || key == Qt::Key_Escape;
 }
 
 } // namespace
@@ -37,6 +41,12 @@ NumberBox::NumberBox(QWidget* parent) : QLineEdit("0", parent) {}
 
 std::optional<std::int64_t> NumberBox::amount() const {
     return readWholeAmount(text().toStdString());
+}
+
+void NumberBox::focusKeptText() {
+    keepSelected_ = true;
+    setFocus(Qt::OtherFocusReason);
+    selectAll();
 }
 
 bool NumberBox::acceptsCharacter(QChar c) {
@@ -61,7 +71,24 @@ void NumberBox::paste() {
     insertFiltered(QGuiApplication::clipboard()->text());
 }
 
+void NumberBox::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    if (keepSelected_) selectAll();
+}
+
+void NumberBox::mousePressEvent(QMouseEvent* event) {
+    keepSelected_ = false;
+    QLineEdit::mousePressEvent(event);
+}
+
 void NumberBox::keyPressEvent(QKeyEvent* event) {
+    keepSelected_ = false;
+    if (action_ && isEnter(event->key())) {
+        // Taken here, so the dialog's default button is not pressed as well; a held key acts once.
+        event->accept();
+        if (!event->isAutoRepeat() && action_->isEnabled()) action_->click();
+        return;
+    }
     if (belongsToTheDialog(event->key()) || editsTheBox(*event)) {
         QLineEdit::keyPressEvent(event);
         return;

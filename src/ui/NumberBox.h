@@ -15,14 +15,17 @@
 // Typing: only the digits (main keys and keypad), the full stop, Backspace, Delete, Left
 // arrow and Space are taken. Every other key press (Shift, Right arrow, minus, the keypad's
 // decimal key, letters, shortcuts such as Ctrl+V) beeps and leaves the text as it was. Tab and
-// Shift+Tab still move the focus, and Return, Enter and Escape still reach the dialog (its
-// default button, its rejection).
+// Shift+Tab still move the focus and Escape still closes the dialog. Return and Enter press the
+// box's own button (Buy, Sell, Borrow, Repay) once per press, and never the dialog's default
+// button as well; a box without a button leaves them to the dialog.
 //
 // Pasting (context menu, middle button) and dropping: only the accepted characters go in; a
 // text holding anything else beeps once and the rest of it is inserted.
 //
 // setText() is not filtered: a window may put any text there (such as a negative maximum).
+#include <QAbstractButton>
 #include <QLineEdit>
+#include <QPointer>
 
 #include <cstdint>
 #include <optional>
@@ -38,6 +41,14 @@ class NumberBox : public QLineEdit {
     // or one that starts with something else), or nothing when it has a fractional part.
     std::optional<std::int64_t> amount() const;
 
+    // The button that Return and Enter press while the box has the focus.
+    void setAction(QAbstractButton* button) { action_ = button; }
+
+    // Takes the focus with the whole kept text selected, so typing replaces it; the text is
+    // selected again whenever the box regains the focus before the player types or clicks.
+    // (A window being shown may take the focus away and give it back.)
+    void focusKeptText();
+
     // A character that typing, pasting or dropping lets into the box.
     static bool acceptsCharacter(QChar c);
 
@@ -51,11 +62,16 @@ class NumberBox : public QLineEdit {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
   private:
     // The accepted characters of `text`; beeps when some were left out.
     static QString filtered(const QString& text);
     void insertFiltered(const QString& text);
+
+    QPointer<QAbstractButton> action_;
+    bool keepSelected_ = false;
 };
 
 } // namespace zt

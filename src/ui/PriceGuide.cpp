@@ -30,8 +30,10 @@ PriceGuide::PriceGuide(const Texts& texts, std::span<const Item> items, int colu
         }
         for (int r = 0; r < perColumn; ++r) {
             const Item& item = items[static_cast<std::size_t>(c * perColumn + r)];
-            table->addWidget(captionLabel(nullptr, item.name, this), r + 1, 2 * c);
+            QLabel* name = captionLabel(nullptr, item.name, this);
+            table->addWidget(name, r + 1, 2 * c);
             QLabel* range = captionLabel(nullptr, item.range, this);
+            name->setBuddy(range); // read as "Caffeine $10,000 - 100,000"
             setTextColour(range, kYellow);
             table->addWidget(range, r + 1, 2 * c + 1);
         }

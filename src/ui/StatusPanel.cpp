@@ -31,6 +31,7 @@ StatusPanel::StatusPanel(GameSession& session, QWidget* parent)
     fuelLabel_ = panelValue("fuelLabel", "100 / 100", this);
     shieldsLabel_ = panelValue("shieldsLabel", "100 / 100", this);
     sdChartButton_ = panelButton("sdChartButton", "S/D", this);
+    sdChartButton_->setAccessibleName(QStringLiteral("Supply/Demand Search"));
 
     auto* grid = new QGridLayout(this);
     grid->setColumnStretch(1, 1);
@@ -42,6 +43,7 @@ StatusPanel::StatusPanel(GameSession& session, QWidget* parent)
     addPanelRows(grid, 3, {{"Cash:", cashLabel_}, {"Earth Time:", earthTimeLabel_}});
     QLabel* debt = new QLabel(QStringLiteral("Debt:"), this);
     debt->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    debt->setBuddy(debtLabel_);
     grid->addWidget(debt, 3, 2);
     grid->addWidget(debtLabel_, 3, 3);
     auto* gauges = new QGridLayout;

@@ -19,10 +19,10 @@ BankForm::BankForm(GameSession& session, QWidget* parent) : QDialog(parent), ses
     setUpWindow(this, "bankForm", "The Bank");
 
     cashLabel_ = valueLabel("cashLabel", this);
-    currentDebtLabel_ = valueLabel<ClickableLabel>("currentDebtLabel", this);
+    currentDebtLabel_ = fillFigure("currentDebtLabel", this);
     QLabel* interestRateLabel = valueLabel("interestRateLabel", this);
     interestRateLabel->setText(QStringLiteral("7 % per Earth year"));
-    maxLabel_ = valueLabel<ClickableLabel>("maxLabel", this);
+    maxLabel_ = fillFigure("maxLabel", this);
     auto* figures = new QGridLayout;
     figures->setHorizontalSpacing(16);
     addFormRows(figures, 0,
@@ -33,12 +33,12 @@ BankForm::BankForm(GameSession& session, QWidget* parent) : QDialog(parent), ses
 
     auto* actions = new QGroupBox(QStringLiteral("Actions:"), this);
     actions->setObjectName(QStringLiteral("Frame1"));
-    loanAmountBox_ = new NumberBox(actions);
-    loanAmountBox_->setObjectName(QStringLiteral("loanAmountBox"));
-    repayAmountBox_ = new NumberBox(actions);
-    repayAmountBox_->setObjectName(QStringLiteral("repayAmountBox"));
+    loanAmountBox_ = amountBox("loanAmountBox", "Amount to borrow", actions);
+    repayAmountBox_ = amountBox("repayAmountBox", "Amount to repay", actions);
     QPushButton* borrowButton = actionButton("borrowButton", "Borrow", actions);
     QPushButton* repayButton = actionButton("repayButton", "Repay", actions);
+    loanAmountBox_->setAction(borrowButton);
+    repayAmountBox_->setAction(repayButton);
     auto* actionGrid = new QGridLayout(actions);
     addFormRows(
         actionGrid, 0,
@@ -58,8 +58,12 @@ BankForm::BankForm(GameSession& session, QWidget* parent) : QDialog(parent), ses
     layout->addWidget(captionLabel("Label5", "You cannot borrow more than $50,000", this));
     layout->addWidget(actions);
     layout->addWidget(hint);
-    layout->addWidget(doneButton(this), 0, Qt::AlignRight);
+    QPushButton* done = doneButton(this);
+    layout->addWidget(done, 0, Qt::AlignRight);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    // Row by row: each box before its button, then the figures that fill the boxes.
+    tabChain({loanAmountBox_, borrowButton, repayAmountBox_, repayButton, currentDebtLabel_,
+              maxLabel_, done});
 
     connect(borrowButton, &QPushButton::clicked, this, &BankForm::borrowButton_Click);
     connect(repayButton, &QPushButton::clicked, this, &BankForm::repayButton_Click);
@@ -73,6 +77,7 @@ BankForm::BankForm(GameSession& session, QWidget* parent) : QDialog(parent), ses
 void BankForm::open(GameSession& session, QWidget& owner) {
     BankForm& form = windowOnce<BankForm>(session, owner, "bankForm");
     form.showFigures();
+    form.loanAmountBox_->focusKeptText();
     form.exec();
 }
 

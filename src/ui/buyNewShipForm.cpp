@@ -53,6 +53,7 @@ BuyNewShipForm::BuyNewShipForm(GameSession& session, QWidget* parent)
 
     shipList_ = new QListWidget(this);
     shipList_->setObjectName(QStringLiteral("shipList"));
+    shipList_->setAccessibleName(QStringLiteral("Select Ship"));
     for (const char* entry : kShipEntries)
         shipList_->addItem(QString::fromUtf8(entry));
     shipList_->setFixedHeight(shipList_->sizeHintForRow(0) * kShipTypes +

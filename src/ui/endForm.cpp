@@ -66,9 +66,13 @@ EndForm::EndForm(GameSession& session, RandomSource& colours, QWidget* parent)
     auto* grid = new QGridLayout(this);
     grid->addWidget(titleLabel_, 0, 0, 1, 2);
     grid->addWidget(promptLabel_, 1, 0, 1, 2);
-    grid->addWidget(captionLabel("Label4", "Ending Net Worth:", this), 2, 0);
+    QLabel* netWorthCaption = captionLabel("Label4", "Ending Net Worth:", this);
+    netWorthCaption->setBuddy(netWorthLabel_);
+    grid->addWidget(netWorthCaption, 2, 0);
     grid->addWidget(netWorthLabel_, 2, 1);
-    grid->addWidget(captionLabel("Label3", "Enter your name:", this), 3, 0);
+    QLabel* nameCaption = captionLabel("Label3", "Enter your name:", this);
+    nameCaption->setBuddy(nameBox_);
+    grid->addWidget(nameCaption, 3, 0);
     grid->addWidget(nameBox_, 3, 1);
     grid->addWidget(newGame, 4, 0);
     grid->addWidget(exit, 4, 1);

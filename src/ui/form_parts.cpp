@@ -1,6 +1,9 @@
 #include "ui/form_parts.h"
 
 #include "core/numbers.h"
+#include "ui/ClickableLabel.h"
+#include "ui/NumberBox.h"
+#include "ui/TradeList.h"
 #include "ui/look.h"
 #include "ui/media_files.h"
 
@@ -8,7 +11,6 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGridLayout>
-#include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
@@ -46,6 +48,27 @@ QPushButton* actionButton(const char* name, const char* text, QWidget* parent) {
     return button;
 }
 
+ClickableLabel* fillFigure(const char* name, QWidget* parent) {
+    auto* figure = valueLabel<ClickableLabel>(name, parent);
+    figure->setFocusPolicy(Qt::TabFocus);
+    return figure;
+}
+
+NumberBox* amountBox(const char* name, const char* spokenName, QWidget* parent) {
+    auto* box = new NumberBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setAccessibleName(QString::fromUtf8(spokenName));
+    return box;
+}
+
+void tabChain(std::initializer_list<QWidget*> widgets) {
+    QWidget* before = nullptr;
+    for (QWidget* w : widgets) {
+        if (before) QWidget::setTabOrder(before, w);
+        before = w;
+    }
+}
+
 QPushButton* doneButton(QDialog* window) {
     QPushButton* button = actionButton("doneButton", "&Done", window);
     QObject::connect(button, &QPushButton::clicked, window, &QDialog::accept);
@@ -54,7 +77,9 @@ QPushButton* doneButton(QDialog* window) {
 
 void addFormRows(QGridLayout* grid, int row, std::initializer_list<FormRow> rows) {
     for (const FormRow& r : rows) {
-        grid->addWidget(captionLabel(r.captionName, r.caption, r.value->parentWidget()), row, 0);
+        QLabel* caption = captionLabel(r.captionName, r.caption, r.value->parentWidget());
+        caption->setBuddy(r.value);
+        grid->addWidget(caption, row, 0);
         grid->addWidget(r.value, row++, 1);
     }
 }
@@ -83,8 +108,8 @@ QFont listFont() {
     return QFontDatabase::systemFont(QFontDatabase::FixedFont);
 }
 
-QListWidget* tradeList(const char* name, int rows, int mostRows, QWidget* parent) {
-    auto* list = new QListWidget(parent);
+TradeList* tradeList(const char* name, int rows, int mostRows, QWidget* parent) {
+    auto* list = new TradeList(parent);
     list->setObjectName(QString::fromLatin1(name));
     list->setFont(listFont());
     // The last column holds at most a heading's worth of digits; the rest of its padding

@@ -13,11 +13,14 @@
 #include <string>
 
 class QGridLayout;
-class QListWidget;
 class QPushButton;
 class QRadioButton;
 
 namespace zt {
+
+class ClickableLabel;
+class NumberBox;
+class TradeList;
 
 // A text of the rules as the windows show it.
 inline QString qtext(const std::string& text) {
@@ -43,14 +46,26 @@ template <class Label = QLabel> Label* valueLabel(const char* name, QWidget* par
     return label;
 }
 
-// A button named `name` that Return does not press: amounts are bought or borrowed only by
-// a click or the button's own key.
+// A figure named `name` that a click, or Enter or Space once Tab has reached it, puts into an
+// amount box (a maximum, the bank's debt and max loan). A mouse click gives it no focus, so a
+// mouse player sees it as before.
+ClickableLabel* fillFigure(const char* name, QWidget* parent);
+
+// A button named `name` that is never the dialog's default: Return presses it from its own
+// amount box (NumberBox::setAction), so one press makes one deal; Space presses it as well.
 QPushButton* actionButton(const char* name, const char* text, QWidget* parent);
+
+// An amount box named `name` whose accessible name says what it takes ("Amount to buy").
+NumberBox* amountBox(const char* name, const char* spokenName, QWidget* parent);
+
+// Tab goes through `widgets` in this order.
+void tabChain(std::initializer_list<QWidget*> widgets);
 
 // The "&Done" button that hides its window.
 QPushButton* doneButton(QDialog* window);
 
-// One row of a form: a caption and its value, from `row` on, in columns 0 and 1.
+// One row of a form: a caption and its value, from `row` on, in columns 0 and 1. The caption
+// is the value's buddy, so a screen reader reads the value under it.
 struct FormRow {
     const char* captionName;
     const char* caption;
@@ -72,7 +87,7 @@ QFont listFont();
 
 // A trading list in the fixed-pitch font, wide enough for a whole row, showing `rows` rows
 // of the `mostRows` it may hold.
-QListWidget* tradeList(const char* name, int rows, int mostRows, QWidget* parent);
+TradeList* tradeList(const char* name, int rows, int mostRows, QWidget* parent);
 
 // The title of a market's windows: the galaxy's name and " Trading Post" or " Black Market".
 QString marketTitle(const GameState& state, MarketKind kind);

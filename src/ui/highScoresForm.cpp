@@ -59,6 +59,7 @@ HighScoresForm::HighScoresForm(QWidget* parent) : QDialog(parent) {
             score->setObjectName(rowLabelName(block.prefix, "Score", row));
             score->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             setTextColour(score, kYellow);
+            name->setBuddy(score); // read as the name, then the score
             grid->addWidget(name, line, 0);
             grid->addWidget(score, line++, 1);
         }

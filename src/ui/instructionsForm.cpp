@@ -17,10 +17,12 @@ InstructionsForm::InstructionsForm(const Catalogue& catalogue, QWidget* parent) 
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("instructionsTabs"));
+    tabs_->setAccessibleName(QStringLiteral("Instructions"));
     for (const InstructionPage& page : instructionPages(catalogue)) {
         auto* text = new QPlainTextEdit(QString::fromStdString(page.text), tabs_);
         text->setObjectName(QString::fromStdString(page.textBoxName));
         text->setReadOnly(true);
+        text->setAccessibleName(QString::fromStdString(page.tab));
         text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         tabs_->addTab(text, QString::fromStdString(page.tab));
     }

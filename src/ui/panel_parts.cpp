@@ -34,6 +34,7 @@ void addPanelRows(QGridLayout* grid, int row,
     for (const auto& [text, value] : rows) {
         QLabel* caption = captionLabel(nullptr, text, value->parentWidget());
         caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        caption->setBuddy(value);
         grid->addWidget(caption, row, 0);
         grid->addWidget(value, row++, 1, 1, span);
     }

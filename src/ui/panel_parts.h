@@ -27,6 +27,7 @@ QLabel* panelValue(const char* name, const char* caption, QWidget* parent);
 QLabel* panelList(const char* name, QWidget* parent);
 
 // Captions and their values, one row each from `row` on; the values span `span` columns.
+// Each caption is its value's buddy, so a screen reader reads the value under it.
 void addPanelRows(QGridLayout* grid, int row,
                   std::initializer_list<std::pair<const char*, QLabel*>> rows, int span = 1);
 

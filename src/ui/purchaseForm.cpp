@@ -18,6 +18,7 @@ DealDialog::Texts purchaseTexts(MarketKind kind) {
               {"Label7", "Unused Cargo Capacity:", "unusedCapacity"}}},
             "Maximum number you can buy is:",
             "Buy how many?",
+            "Amount to buy",
             "buyButton",
             "Buy"};
 }

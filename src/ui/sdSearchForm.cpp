@@ -16,9 +16,10 @@ namespace zt {
 
 namespace {
 
-QListWidget* galaxyList(const char* name, QWidget* parent) {
+QListWidget* galaxyList(const char* name, const char* heading, QWidget* parent) {
     auto* list = new QListWidget(parent);
     list->setObjectName(QString::fromLatin1(name));
+    list->setAccessibleName(QString::fromUtf8(heading));
     list->setMinimumSize(charsWide(list, 28), linesHigh(list, 13));
     return list;
 }
@@ -37,9 +38,10 @@ SdSearchForm::SdSearchForm(GameSession& session, QWidget* parent)
     goodCombo_ = new QComboBox(this);
     goodCombo_->setObjectName(QStringLiteral("goodCombo"));
     goodCombo_->setMinimumContentsLength(20);
+    goodCombo_->setAccessibleName(QStringLiteral("Select a good"));
     connect(goodCombo_, &QComboBox::activated, this, &SdSearchForm::goodCombo_Click);
-    supplyingBox_ = galaxyList("supplyingBox", this);
-    demandingBox_ = galaxyList("demandingBox", this);
+    supplyingBox_ = galaxyList("supplyingBox", "Galaxies Supplying", this);
+    demandingBox_ = galaxyList("demandingBox", "Galaxies Demanding", this);
     QLabel* note = captionLabel("Label5",
                                 "Galaxies supplying are highlighted in green on the main map, "
                                 "galaxies demanding are highlighted in red.",

@@ -18,6 +18,7 @@ DealDialog::Texts sellTexts(MarketKind kind) {
               {"Label7", "Quantity Demanded:", "quantityDemandedLabel"}}},
             "Maximum number you can sell is:",
             "Sell how many?",
+            "Amount to sell",
             "sellButton",
             "Sell"};
 }

@@ -23,6 +23,7 @@ const ShopWindow kBuyFuelForm{"buyFuelForm",
                               "Fuel Capacity:",
                               "Fuel Costs $10 per unit",
                               "Buy Fuel Units:",
+                              "Fuel units to buy",
                               "Maxiumum number of units you can buy:",
                               kFuelShop};
 
@@ -35,6 +36,7 @@ const ShopWindow kRepairShieldForm{"repairShieldForm",
                                    "Shield Capacity:",
                                    "Shields Cost $100 per unit",
                                    "Buy Shield Units:",
+                                   "Shield units to buy",
                                    "Maximum number of units you can buy:",
                                    kShieldShop};
 
@@ -52,10 +54,10 @@ ShopForm::ShopForm(GameSession& session, QWidget* parent, const ShopWindow& wind
 
     auto* actions = new QGroupBox(QStringLiteral("Actions"), this);
     actions->setObjectName(QStringLiteral("Frame1"));
-    number_ = new NumberBox(actions);
-    number_->setObjectName(QStringLiteral("Number"));
-    maxLabel_ = valueLabel<ClickableLabel>("maxLabel", actions);
+    number_ = amountBox("Number", window.entryName, actions);
+    maxLabel_ = fillFigure("maxLabel", actions);
     QPushButton* buyButton = actionButton("buyButton", "Buy", actions);
+    number_->setAction(buyButton);
     auto* actionGrid = new QGridLayout(actions);
     addFormRows(actionGrid, 0,
                 {{"Label6", window.entryPrompt, number_}, {"Label7", window.maxPrompt, maxLabel_}});
@@ -67,8 +69,10 @@ ShopForm::ShopForm(GameSession& session, QWidget* parent, const ShopWindow& wind
     layout->addLayout(figures);
     layout->addWidget(captionLabel("Label5", window.priceText, this));
     layout->addWidget(actions);
-    layout->addWidget(doneButton(this), 0, Qt::AlignRight);
+    QPushButton* done = doneButton(this);
+    layout->addWidget(done, 0, Qt::AlignRight);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    tabChain({number_, buyButton, maxLabel_, done});
 
     connect(buyButton, &QPushButton::clicked, this, &ShopForm::buyButton_Click);
     connect(maxLabel_, &ClickableLabel::clicked, this,
@@ -82,6 +86,7 @@ void ShopForm::open(GameSession& session, QWidget& owner, const ShopWindow& wind
         groupedText(stockCapacity(session.state(), session.catalogue(), form.shop_)));
     form.maxLabel_->setText(
         QString::number(maxUnits(session.state(), session.catalogue(), form.shop_)));
+    form.number_->focusKeptText();
     form.exec();
 }
 

@@ -22,6 +22,7 @@ struct ShopWindow {
     const char* capacityCaption;
     const char* priceText;
     const char* entryPrompt;
+    const char* entryName; // what a screen reader calls the amount box
     const char* maxPrompt;
     const Shop& shop;
 };

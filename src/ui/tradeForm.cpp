@@ -1,6 +1,7 @@
 #include "ui/tradeForm.h"
 
 #include "ui/GameSession.h"
+#include "ui/TradeList.h"
 #include "ui/blackNormalGoodsPrices.h"
 #include "ui/form_parts.h"
 #include "ui/look.h"
@@ -25,9 +26,9 @@ namespace {
 constexpr int kListRows = 8;
 
 // One framed list with the headings of its three columns above it.
-QListWidget* framedList(const char* frameName, const char* headingName, const char* listName,
-                        const char* name, const char* price, const char* quantity, int mostRows,
-                        QHBoxLayout* lists, QWidget* parent) {
+TradeList* framedList(const char* frameName, const char* headingName, const char* listName,
+                      const char* name, const char* price, const char* quantity, int mostRows,
+                      QHBoxLayout* lists, QWidget* parent) {
     auto* frame = new QFrame(parent);
     frame->setObjectName(QString::fromLatin1(frameName));
     frame->setFrameShape(QFrame::StyledPanel);
@@ -35,7 +36,9 @@ QListWidget* framedList(const char* frameName, const char* headingName, const ch
     QLabel* heading = captionLabel(
         headingName, qtext(tradeRow(name, price, quantity)).trimmed().toUtf8().constData(), frame);
     heading->setFont(listFont());
-    QListWidget* list = tradeList(listName, kListRows, mostRows, frame);
+    TradeList* list = tradeList(listName, kListRows, mostRows, frame);
+    list->setColumns(
+        {QString::fromUtf8(name), QString::fromUtf8(price), QString::fromUtf8(quantity)});
     auto* column = new QVBoxLayout(frame);
     const int gap = frame->fontMetrics().averageCharWidth() / 2;
     column->setContentsMargins(0, gap, 0, gap); // the lists' own edges set them apart
@@ -77,9 +80,8 @@ TradeForm::TradeForm(GameSession& session, QWidget* parent, MarketKind kind)
     yourInventoryList_ = framedList(
         "Frame3", "Label4", "yourInventoryList",
         "Your Inventory:", post ? "Bought At:" : "Bought At::", "Quantity:", kGoods, lists, this);
-    connect(goodsForSaleList_, &QListWidget::itemDoubleClicked, this,
-            &TradeForm::goodsForSaleList_DblClick);
-    connect(yourInventoryList_, &QListWidget::itemDoubleClicked, this,
+    connect(goodsForSaleList_, &TradeList::rowChosen, this, &TradeForm::goodsForSaleList_DblClick);
+    connect(yourInventoryList_, &TradeList::rowChosen, this,
             &TradeForm::yourInventoryList_DblClick);
 
     QLabel* help = captionLabel("Label5",

@@ -4,7 +4,6 @@
 #include <QDialog>
 
 class QLabel;
-class QListWidget;
 class QListWidgetItem;
 
 namespace zt {
@@ -13,11 +12,12 @@ class GameSession;
 class PurchaseForm;
 class ScrapForm;
 class SellForm;
+class TradeList;
 
 // The window of a market: `tradeForm` for the Trading Post, `blackMarketForm` for the Black
 // Market. Three lists side by side: what the galaxy sells, what it buys and what the ship
-// carries (each inventory row holds its good's number). A double-click buys from a row for
-// sale or sells a carried good; a good nobody here buys goes to the scrap window at the
+// carries (each inventory row holds its good's number). A double-click or Enter buys from a row
+// for sale or sells a carried good; a good nobody here buys goes to the scrap window at the
 // Trading Post and meets a message at the Black Market.
 class TradeForm : public QDialog {
     Q_OBJECT
@@ -47,9 +47,9 @@ class TradeForm : public QDialog {
     GameSession& session_;
     const MarketKind kind_;
     QLabel* title_;
-    QListWidget* goodsForSaleList_;
-    QListWidget* goodsWantedList_;
-    QListWidget* yourInventoryList_;
+    TradeList* goodsForSaleList_;
+    TradeList* goodsWantedList_;
+    TradeList* yourInventoryList_;
     PurchaseForm* purchaseForm_ = nullptr;
     SellForm* sellForm_ = nullptr;
     ScrapForm* scrapForm_ = nullptr;
