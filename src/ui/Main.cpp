@@ -34,8 +34,10 @@
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <functional>
 
 namespace zt {
@@ -272,7 +274,10 @@ void Main::showEvent(QShowEvent* event) {
     if (sized_) return;
     sized_ = true;
     const QRect room = screen()->availableGeometry();
-    const QSize frame = frameGeometry().size() - size();
+    // The frame is known once the window manager has framed the window; until then a title
+    // bar is allowed for.
+    QSize frame = frameGeometry().size() - size();
+    frame.setHeight(std::max(frame.height(), style()->pixelMetric(QStyle::PM_TitleBarHeight)));
     resize(sizeHint().boundedTo(room.size() - frame).expandedTo(minimumSizeHint()));
     if (!room.contains(frameGeometry())) move(room.topLeft());
 }
