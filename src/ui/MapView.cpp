@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace zt {
 
@@ -287,33 +288,23 @@ bool MapView::eventFilter(QObject* watched, QEvent* event) {
 
 bool MapView::handleKey(int key) {
     if (markedCell_ == kNoCell) return false;
-    MapDirection direction;
-    switch (key) {
-    case Qt::Key_Left:
-        direction = MapDirection::left;
-        break;
-    case Qt::Key_Right:
-        direction = MapDirection::right;
-        break;
-    case Qt::Key_Up:
-        direction = MapDirection::up;
-        break;
-    case Qt::Key_Down:
-        direction = MapDirection::down;
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
         mapImage_[static_cast<std::size_t>(markedCell_ - 1)]->press();
         return true;
-    default:
-        return false;
     }
+    const std::pair<int, MapDirection> arrows[] = {{Qt::Key_Left, MapDirection::left},
+                                                   {Qt::Key_Right, MapDirection::right},
+                                                   {Qt::Key_Up, MapDirection::up},
+                                                   {Qt::Key_Down, MapDirection::down}};
     const GameState& state = session_.state();
-    markCell(nextCellToward(markedCell_, direction, [&state](int cell) {
-        return state.cellGalaxy[cell] >= 1 && state.cellGalaxy[cell] <= kGalaxies;
-    }));
-    return true;
+    for (const auto& [arrow, direction] : arrows)
+        if (key == arrow) {
+            markCell(nextCellToward(markedCell_, direction, [&state](int cell) {
+                return state.cellGalaxy[cell] >= 1 && state.cellGalaxy[cell] <= kGalaxies;
+            }));
+            return true;
+        }
+    return false;
 }
 
 void MapView::markHere() {
