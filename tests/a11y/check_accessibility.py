@@ -14,6 +14,8 @@ import subprocess
 import sys
 import time
 
+GLib = pyatspi = None  # imported inside the session, where the bus is
+
 PACKAGES = ["xvfb", "xauth", "dbus", "at-spi2-core", "python3", "python3-pyatspi"]
 TIME_LIMIT = 120  # seconds for the whole run
 WAIT = 20  # seconds for any one thing to appear
@@ -49,6 +51,8 @@ def wait_for(what, probe, timeout=WAIT):
             answer = None
         if answer:
             return answer
+        while GLib.MainContext.default().iteration(False):  # events heard so far
+            pass
         if time.monotonic() > deadline:
             fail("no %s after %d s" % (what, timeout))
         time.sleep(0.2)
@@ -121,9 +125,16 @@ def check_map_cells(app, galaxies):
         fail("%d cells say they are the current location: %s" % (len(here), said))
     target = next(c for c in cells if "," not in c.name)
     galaxy = target.name
+    # What a screen reader is told: the pressed cell's new name.
+    told = []
+    listener = lambda event: told.append(event.source.name)  # noqa: E731
+    pyatspi.Registry.registerEventListener(listener, "object:property-change:accessible-name")
     press(target)
     wait_for("%r named as the selected destination" % galaxy,
              lambda: target.name == galaxy + ", selected destination")
+    wait_for("word that %r is now the selected destination (heard %s)" % (galaxy, told),
+             lambda: galaxy + ", selected destination" in told)
+    pyatspi.Registry.deregisterEventListener(listener, "object:property-change:accessible-name")
     route = find(app, "panel", starts="Map Information") or app
     wait_for("%r in the route panel" % galaxy, lambda: any(
         galaxy in shown_text(n) for n in descendants(route) if n.getRoleName() == "label"))
@@ -139,7 +150,9 @@ CHECKS = [check_map_cells]
 # --- The run ----------------------------------------------------------------------------------
 
 def inside_session(game):
+    global GLib, pyatspi
     import pyatspi
+    from gi.repository import GLib
 
     xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1600x1000x24", "-nolisten",
                              "tcp"], stdout=subprocess.PIPE)
