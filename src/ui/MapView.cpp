@@ -271,6 +271,12 @@ bool MapView::eventFilter(QObject* watched, QEvent* event) {
         placeCells();
         break;
     case QEvent::FocusIn:
+        markCell(markedCell_);
+        // The marked galaxy's focus is told after the map's own, which Qt tells once the
+        // map has the focus.
+        QMetaObject::invokeMethod(
+            this, [this] { markCell(markedCell_); }, Qt::QueuedConnection);
+        break;
     case QEvent::FocusOut:
         markCell(markedCell_);
         break;
