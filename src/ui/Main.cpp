@@ -34,6 +34,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMenuBar>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include <functional>
@@ -60,7 +61,7 @@ Main::Main(const GameFolders& folders, RandomSource& rng, QWidget* parent)
     columns->setContentsMargins(8, 4, 8, 8);
     columns->setSpacing(10);
     map_ = new MapView(*session_, central);
-    columns->addWidget(map_, 0, Qt::AlignTop);
+    columns->addWidget(map_, 1); // the map takes what the window gains
     auto* side = new QVBoxLayout;
     side->setSpacing(6);
     route_ = new RoutePanel(*session_, findChild<QAction*>(QStringLiteral("goMenu")), central);
@@ -266,6 +267,20 @@ void Main::closeEvent(QCloseEvent* event) {
     map_->stopFlash();
     session_->stopSound();
     event->accept();
+}
+
+void Main::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (sized_) return;
+    sized_ = true;
+    const QRect room = screen()->availableGeometry();
+    // The frame is known once the window manager has framed the window; until then room is
+    // kept for a desktop's usual title bar.
+    constexpr int kUsualTitleBar = 32;
+    QSize frame = frameGeometry().size() - size();
+    if (frame.height() < kUsualTitleBar) frame.rheight() += kUsualTitleBar;
+    resize(sizeHint().boundedTo(room.size() - frame).expandedTo(minimumSizeHint()));
+    if (!room.contains(frameGeometry())) move(room.topLeft());
 }
 
 void Main::saveGame() {

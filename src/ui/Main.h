@@ -48,6 +48,8 @@ class Main : public QMainWindow {
   protected:
     // Closing the window closes every other window and the sound; the program then ends.
     void closeEvent(QCloseEvent* event) override;
+    // The window opens at its usual size, or shrunk to fit a smaller screen.
+    void showEvent(QShowEvent* event) override;
 
   private:
     // A command that needs a game in progress: its button (if any) and menu entry.
@@ -80,6 +82,7 @@ class Main : public QMainWindow {
     RoutePanel* route_ = nullptr;
     StatusPanel* status_ = nullptr;
     bool damageTold_ = false;
+    bool sized_ = false; // the first showing has fitted the window to its screen
     std::vector<GameCommand> gameCommands_;
 
     StartNewGameForm* startNewGameForm_ = nullptr;

@@ -53,9 +53,7 @@ QStringList unnamed(QWidget* window) {
         faults << window->objectName() + '/' + o->objectName() + ' ' + what;
     };
     for (QWidget* w : window->findChildren<QWidget*>()) {
-        // Left out until the map names its own pictures (the map's keyboard work); the lead
-        // removes this exclusion when that work is merged.
-        if (w->inherits("zt::MapPicture") || !w->isVisibleTo(window)) continue;
+        if (!w->isVisibleTo(window)) continue;
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
         if (w->objectName().startsWith(QLatin1String("Image"))) {
             if (!iface->state().invisible) fault(w, QStringLiteral("is not hidden"));
