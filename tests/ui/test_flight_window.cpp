@@ -32,21 +32,6 @@ template <class List> QString goodsText(Main& m, const List& list) {
     return names.join(", ");
 }
 
-// Queues one flight to the galaxy picked with the hazard, pirates and IRS rolls (1..100) of
-// `rolls`, each followed by the draws of its window in `draws`.
-void queueEventFlight(TestGame& game, std::array<int, 3> rolls,
-                      std::array<std::vector<float>, 3> draws) {
-    ScriptedRandom flight;
-    addFlightDraws(flight, 50, rolls[0], rolls[1], rolls[2]);
-    while (flight.remaining() > 3)
-        game.rng.queue(flight.next());
-    for (const auto& windowDraws : draws) {
-        game.rng.queue(flight.next());
-        for (float r : windowDraws)
-            game.rng.queue(r);
-    }
-}
-
 // Answers the event windows as they come up with `options` in turn, after a press of Escape;
 // notes for each its name, the option checked when shown, the Earth time shown behind it,
 // whether Escape closed it, and the hazard's text.
@@ -149,7 +134,7 @@ void FlightWindowTest::eventWindowsComeMidFlightInOrderAndKeepTheLastChoice() {
     };
     answerEvents(m, seen, {"ProceedeOption"});
     click(&m, "mapImage_8");
-    queueEventFlight(s.game, {1, 100, 100}, {{{drawFor(2, 1, 5), drawFor(25, 5, 40)}, {}, {}}});
+    queueEventFlight(s.game.rng, {1, 100, 100}, {{{drawFor(2, 1, 5), drawFor(25, 5, 40)}, {}, {}}});
     click(&m, "goButton");
     QCOMPARE(seen, (QStringList{"naturalHazardForm goAroundOption 2301 up",
                                 "An asteroid storm has been detected. What do you wish to do?"}));
@@ -164,7 +149,7 @@ void FlightWindowTest::eventWindowsComeMidFlightInOrderAndKeepTheLastChoice() {
     answerEvents(m, seen, {"goAroundOption", "runOption", "hireAttourneyOption"});
     click(&m, "mapImage_7");
     queueEventFlight(
-        s.game, {1, 1, 1},
+        s.game.rng, {1, 1, 1},
         {{{drawFor(5, 1, 5), drawFor(7, 1, 20)}, {drawFor(100, 1, 100)}, {drawFor(50, 1, 100)}}});
     click(&m, "goButton");
     QCOMPARE(seen, (QStringList{"naturalHazardForm ProceedeOption 2302 up",

@@ -40,6 +40,19 @@ void TestRandom::queueFlight(int trendRoll, int hazardRoll, int piratesRoll, int
         queued_.push_back(draws.next());
 }
 
+void queueEventFlight(TestRandom& rng, std::array<int, 3> rolls,
+                      std::array<std::vector<float>, 3> draws) {
+    ScriptedRandom flight;
+    addFlightDraws(flight, 50, rolls[0], rolls[1], rolls[2]);
+    while (flight.remaining() > 3)
+        rng.queue(flight.next());
+    for (const auto& windowDraws : draws) {
+        rng.queue(flight.next());
+        for (float r : windowDraws)
+            rng.queue(r);
+    }
+}
+
 MessageRecorder::MessageRecorder() {
     setMessageSinkForTests(this);
 }

@@ -16,6 +16,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace zt::test {
 
@@ -49,6 +50,11 @@ class TestRandom : public RandomSource {
     ClockRandom seeded_;
     std::deque<float> queued_;
 };
+
+// Queues one flight to the galaxy picked with the hazard, pirates and IRS rolls (1..100) of
+// `rolls`, each followed by the draws of its window in `draws`.
+void queueEventFlight(TestRandom& rng, std::array<int, 3> rolls,
+                      std::array<std::vector<float>, 3> draws);
 
 // Messages and beeps recorded instead of shown while this object lives. `onMessage`, when
 // set, runs as each message is recorded (the moment the box would be on screen).
