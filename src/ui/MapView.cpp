@@ -54,7 +54,6 @@ int scaled(double k, int pixels) {
 MapView::MapView(GameSession& session, QWidget* parent)
     : QGroupBox(QStringLiteral("Map"), parent), session_(session) {
     setObjectName(QStringLiteral("Frame1"));
-    installMapAccessibility();
     canvas_ = new MapCanvas(kUsualSize, this);
     canvas_->setObjectName(QStringLiteral("mapCanvas"));
     canvas_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);

@@ -2,6 +2,7 @@
 
 #include "ui/ClickableLabel.h"
 #include "ui/TradeList.h"
+#include "ui/map_widgets.h"
 
 #include <QAccessibleWidget>
 #include <QHash>
@@ -171,6 +172,7 @@ class LabelAccessible : public QAccessibleWidget {
 };
 
 QAccessibleInterface* gameInterface(const QString& className, QObject* object) {
+    if (QAccessibleInterface* map = mapAccessible(className, object)) return map;
     if (className == QLatin1String("zt::TradeList"))
         return new TradeListAccessible(static_cast<TradeList*>(object));
     if (className == QLatin1String("QLabel"))

@@ -136,19 +136,14 @@ class CanvasAccess : public QAccessibleWidget {
     }
 };
 
-QAccessibleInterface* mapAccessFactory(const QString& className, QObject* object) {
+} // namespace
+
+QAccessibleInterface* mapAccessible(const QString& className, QObject* object) {
     if (className == QLatin1String("zt::MapPicture"))
         return new PictureAccess(static_cast<MapPicture*>(object));
     if (className == QLatin1String("zt::MapCanvas"))
         return new CanvasAccess(static_cast<MapCanvas*>(object));
     return nullptr;
-}
-
-} // namespace
-
-void installMapAccessibility() {
-    static const bool installed = (QAccessible::installFactory(mapAccessFactory), true);
-    (void)installed;
 }
 
 } // namespace zt

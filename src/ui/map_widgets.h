@@ -7,6 +7,8 @@
 
 #include <functional>
 
+class QAccessibleInterface;
+
 namespace zt {
 
 // A square frame drawn around a map cell or around the whole map; only its border is
@@ -72,7 +74,8 @@ enum class MapDirection { left, right, up, down };
 // when no galaxy lies that way.
 int nextCellToward(int fromCell, MapDirection direction, const std::function<bool(int)>& hasGalaxy);
 
-// Lets screen readers see the map as described above (done once, when the map is built).
-void installMapAccessibility();
+// How screen readers see the map as described above: the interface of a map canvas or
+// picture, nullptr for any other object (asked by the game's accessibility factory).
+QAccessibleInterface* mapAccessible(const QString& className, QObject* object);
 
 } // namespace zt
