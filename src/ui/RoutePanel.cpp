@@ -15,7 +15,7 @@ RoutePanel::RoutePanel(GameSession& session, QAction* goMenu, QWidget* parent)
     : QGroupBox(parent), session_(session), goMenu_(goMenu) {
     setObjectName(QStringLiteral("Frame5"));
     setTitle(QStringLiteral("Map Information (click on galaxy to view):"));
-    setFixedWidth(kPanelWidth);
+    setPanelWidth(this);
     selectedLocationLabel_ = panelValue("selectedLocationLabel", "Milky Way", this);
     selectedSuppliesLabel_ = panelList("selectedSuppliesLabel", this);
     selectedDemandsLabel_ = panelList("selectedDemandsLabel", this);
@@ -23,11 +23,10 @@ RoutePanel::RoutePanel(GameSession& session, QAction* goMenu, QWidget* parent)
     timeNeededLabel_ = panelValue("timeNeededLabel", "0", this);
     bridgeTollLabel_ = panelValue("bridgeTollLabel", "$0", this);
     goButton_ = panelButton("goButton", "GO", this);
-    goButton_->setMinimumSize(110, 44);
-    QFont bold = goButton_->font();
+    QFont bold = scaledFont(goButton_->font(), 1.3);
     bold.setBold(true);
-    bold.setPointSizeF(bold.pointSizeF() * 1.3);
     goButton_->setFont(bold);
+    goButton_->setMinimumSize(charsWide(goButton_, 14), linesHigh(goButton_, 2.4));
     connect(goButton_, &QPushButton::clicked, this, &RoutePanel::go);
     connect(goMenu_, &QAction::triggered, this, &RoutePanel::go);
 

@@ -21,7 +21,7 @@ StatusPanel::StatusPanel(GameSession& session, QWidget* parent)
     : QGroupBox(parent), session_(session) {
     setObjectName(QStringLiteral("Frame3"));
     setTitle(QStringLiteral("Status"));
-    setFixedWidth(kPanelWidth);
+    setPanelWidth(this);
     locationLabel_ = panelValue("locationLabel", "Milky Way", this);
     locationSuppliesLabel_ = panelList("locationSuppliesLabel", this);
     locationDemandsLabel_ = panelList("locationDemandsLabel", this);

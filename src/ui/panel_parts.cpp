@@ -7,10 +7,14 @@
 
 namespace zt {
 
+void setPanelWidth(QWidget* panel) {
+    panel->setFixedWidth(charsWide(panel, 93) + 2);
+}
+
 QGroupBox* panelFrame(const char* name, const char* title, QWidget* parent) {
     auto* box = new QGroupBox(QString::fromUtf8(title), parent);
     box->setObjectName(QString::fromLatin1(name));
-    box->setFixedWidth(kPanelWidth);
+    setPanelWidth(box);
     return box;
 }
 
@@ -43,7 +47,7 @@ void addPanelRows(QGridLayout* grid, int row,
 QPushButton* panelButton(const char* name, const char* caption, QWidget* parent) {
     auto* button = new QPushButton(QString::fromUtf8(caption), parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setMinimumHeight(30);
+    button->setMinimumHeight(linesHigh(button, 2.15));
     return button;
 }
 

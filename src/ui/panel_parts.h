@@ -11,8 +11,9 @@ class QGridLayout;
 
 namespace zt {
 
-// The width of the route, status and actions panels.
-inline constexpr int kPanelWidth = 560;
+// Gives a panel the width every panel of the main window has, from its font: 560 pixels at
+// the usual 9-point desktop font, more at a larger one.
+void setPanelWidth(QWidget* panel);
 
 // The opening caption of a panel's value labels, also shown before the first game.
 inline constexpr const char* kNothingYet = "nothing yet";
