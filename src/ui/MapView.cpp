@@ -60,8 +60,7 @@ MapView::MapView(GameSession& session, QWidget* parent)
     canvas_->setMinimumSize(scaled(kSmallest, kUsualSize.width()),
                             scaled(kSmallest, kUsualSize.height()));
     canvas_->resize(kUsualSize);
-    nameFont_ = canvas_->font();
-    nameFont_.setPointSizeF(nameFont_.pointSizeF() * 0.85);
+    nameFont_ = scaledFont(canvas_->font(), 0.85);
     for (int i = 0; i < kCells; ++i) {
         const QString index = QString::number(i);
 
@@ -171,8 +170,7 @@ void MapView::placeCells() {
                               room.height() / double(kUsualSize.height()));
     const QSize grid(scaled(k, kUsualSize.width()), scaled(k, kUsualSize.height()));
     const int left = (room.width() - grid.width()) / 2;
-    QFont font = nameFont_;
-    font.setPointSizeF(nameFont_.pointSizeF() * std::max(k, kSmallestNames));
+    const QFont font = scaledFont(nameFont_, std::max(k, kSmallestNames));
     const int box = scaled(k, kBox);
     const int nameHeight = std::max(scaled(k, kNameHeight), QFontMetrics(font).height() + 1);
     const int top = scaled(k, kPictureTop);
