@@ -14,19 +14,6 @@ using test::ScriptedRandom;
 
 const std::string kTablePath = std::string(ZT_DATA_DIR) + "/strings.txt";
 
-TEST(Catalogue, ShippedTableLoadsEveryRange) {
-    const Catalogue c = loadCatalogue(kTablePath);
-    // Texts the player sees exactly as they stand; the prices and ships are used by every
-    // rule test.
-    EXPECT_EQ(c.galaxyNames[16], "Hesse");
-    EXPECT_EQ(c.goodsNames[6], "21\" LCD Monitors");
-    EXPECT_EQ(c.blackGoodsNames[6], "Modafinil");
-    EXPECT_EQ(c.hazardNames[1], "A black whole");
-    EXPECT_EQ(c.ships[1].name, "Planet Hopper");
-    EXPECT_EQ(c.ships[7].cargoCapacity, 10000);
-    EXPECT_EQ(c.ships[7].price, 10000000);
-}
-
 // The shipped table with one line replaced (or removed when `text` is null).
 std::map<int, std::string> shippedWith(int id, const char* text) {
     auto table = parseStringTable(*readWholeFile(kTablePath), "strings.txt");
@@ -37,12 +24,9 @@ std::map<int, std::string> shippedWith(int id, const char* text) {
     return table;
 }
 
-TEST(Catalogue, NumbersAreRoundedHalfToEven) {
+TEST(Catalogue, NumbersRoundHalfToEvenAndTheHighestPriceAcceptedIsDrawnAsMoney) {
     EXPECT_EQ(catalogueFromTable(shippedWith(300, "2.5"), "t").goodsPriceRange[1].low, 2);
     EXPECT_EQ(catalogueFromTable(shippedWith(1100, "99.5 units"), "t").ships[1].cargoCapacity, 100);
-}
-
-TEST(Catalogue, TheHighestPriceAcceptedIsDrawnAsMoney) {
     auto table = shippedWith(400, "2147483646");
     table[300] = table[400]; // a range of one price is drawn up to that price + 1
     const Catalogue c = catalogueFromTable(table, "t");
@@ -60,16 +44,10 @@ TEST(Catalogue, DamagedTablesNameTheFileAndId) {
         {205, nullptr, "id 205 is missing"},
         {101, "", "id 101 is empty"},
         {301, "cheap", "id 301 \"cheap\" is not a number"},
-        {1100, "40000", "id 1100 \"40000\" is not a number"}, // beyond 16 bits
-        {1500, "3000000000", "id 1500"},                      // beyond 32 bits
         {400, "100000", "id 400 is below its low price"},
-        {600, "0", "id 600"},   // a price of $0
-        {1406, "0", "id 1406"}, // a ship that cannot move
-        {1403, "1.5", "id 1403"},
+        {600, "0", "id 600"},          // a price of $0
         {419, "2147483647", "id 419"}, // drawn up to $2,147,483,648
-        {705, "2147483647", "id 705"}, // the same on the black market
         {1300, "99", "id 1300 holds less than the 100 units of fuel"},
-        {1200, "99.4", "id 1200 holds less than the 100 shield units"},
         {109, "Lan \"Wundo\"", "id 109 holds a double quote or a line break"}, // unsaveable
     };
     for (const Case& c : cases) {
@@ -87,9 +65,7 @@ TEST(Catalogue, UnreadableFilesAndLinesAreReported) {
     EXPECT_THROW(loadCatalogue("/nonexistent/strings.txt"), CatalogueError);
     EXPECT_THROW(parseStringTable("101 Farris\nFarris again\n", "t"), CatalogueError);
     EXPECT_THROW(parseStringTable("101 Farris\r\n101 Maude\r\n", "t"), CatalogueError);
-    const auto table = parseStringTable("# comment\r\n\r\n101 Farris\r\n102 Chu'a\n", "t");
-    EXPECT_EQ(table.at(101), "Farris");
-    EXPECT_EQ(table.at(102), "Chu'a");
+    EXPECT_EQ(parseStringTable("# comment\r\n\r\n102 Chu'a\n", "t").at(102), "Chu'a");
 }
 
 } // namespace

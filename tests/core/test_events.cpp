@@ -57,8 +57,8 @@ Event hazard(HazardChoice choice) {
 }
 
 // What an event leaves of a ship with 40 units of good 3 and maybe 10 black-market units
-// aboard: the hold as it was or emptied, or the ship lost (a
-// new Planet Hopper, full, empty, on $10,000 more debt); and the shields, debt and time after.
+// aboard: the hold as it was or emptied, or the ship lost (a new Planet Hopper, full, empty,
+// on $10,000 more debt); and the shields, debt and time after.
 enum class Hold { Kept, Emptied, Lost };
 struct Row {
     const char* name;
@@ -152,7 +152,6 @@ TEST(Events, EachChoiceEndsAsTheRulesSay) {
         if (row.black) s.blackCargo[2] = {10, 900};
         s.cargoInHold = row.black ? 50 : 40;
         GameState expected = row.hold == Kept ? s : test::flying(30000, 2000, row.ship, 60);
-        expected.earthTime = s.earthTime;
         if (row.hold == Lost) expected.shipType = 1, expected.fuel = 100;
         expected.shields = row.shieldsAfter;
         expected.debt = row.debtAfter;
@@ -168,24 +167,12 @@ TEST(Events, EachChoiceEndsAsTheRulesSay) {
     }
 }
 
-TEST(Events, TheyHoldTheDebtAtItsLimitAndTheAttorneyAskedAFifthAbove5000) {
-    GameState s = test::flying(0, 2147480000, 1, 60, 5);
-    Draws through{drawFor(5, 5, 40)};
-    passHazard(s, HazardChoice::Proceed, through);
-    EXPECT_EQ(s.debt, 2147483647) << "the replacement ship";
-    Draws plea{drawFor(2, 2, 4)};
-    faceIrs(s, shippedCatalogue(), IrsChoice::PleadGuilty, plea);
-    EXPECT_EQ(s.debt, 2147483647) << "the fine";
+// The fee at its floor and just above it, and the last hazard's prompt (its typos are the
+// game's own).
+TEST(Events, TheAttorneyAsksAFifthAbove5000AndAHazardIsNamedInItsPrompt) {
     EXPECT_EQ(attorneyFee(-500), 5000);
     EXPECT_EQ(attorneyFee(25002), 5000);
     EXPECT_EQ(attorneyFee(25003), 5001);
-}
-
-TEST(Events, AHazardIsNamedInItsPrompt) {
-    for (int h = 1; h <= kHazards; ++h) {
-        Draws draws{drawFor(h, 1, 5)};
-        EXPECT_EQ(drawHazard(shippedCatalogue(), draws).hazard, h);
-    }
     Draws last{0.99999994f};
     EXPECT_EQ(drawHazard(shippedCatalogue(), last).prompt,
               "An unkown spacial anomaly has been detected. What do you wish to do?");

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <functional>
 #include <random>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -13,16 +14,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::perms permsOf(const std::string& path) {
-    return fs::status(path).permissions();
-}
-
-TEST(AtomicWrite, WritesThroughLinksIntoTheTargetsFolder) {
+TEST(AtomicWrite, WritesThroughLinksAndKeepsThePermissionBits) {
     const test::TempDir dir;
     fs::create_directories(dir.path() / "saves");
     fs::create_directories(dir.path() / "links");
     const std::string target = dir / "saves/game.zht";
     ASSERT_TRUE(writeFileAtomically(target, "old"));
+    const fs::perms rwxr_x___ =
+        fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec;
+    fs::permissions(target, rwxr_x___);
     fs::create_symlink("../saves/game.zht", dir / "links/relative");
     fs::create_symlink("relative", dir / "links/chain");
     fs::create_symlink("../saves/new.zht", dir / "links/dangling");
@@ -32,63 +32,74 @@ TEST(AtomicWrite, WritesThroughLinksIntoTheTargetsFolder) {
         EXPECT_TRUE(fs::is_symlink(dir / link)) << link << " was replaced by a file";
         EXPECT_EQ(readWholeFile(file), link);
     }
+    EXPECT_EQ(fs::status(target).permissions(), rwxr_x___);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path() / "saves"), {}), 2);
-    fs::create_symlink("loop", dir / "links/loop");
-    EXPECT_FALSE(writeFileAtomically(dir / "links/loop", "x"));
 }
 
-TEST(AtomicWrite, KeepsPermissionBitsAndRefusesWhatThePlayerMayNotReplace) {
-    const test::TempDir dir;
-    const std::string shared = dir / "shared.zht", locked = dir / "locked.zht";
-    ASSERT_TRUE(writeFileAtomically(shared, "old"));
-    ASSERT_TRUE(writeFileAtomically(locked, "old"));
-    const fs::perms rwxr_x___ =
-        fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec;
-    fs::permissions(shared, rwxr_x___);
-    ASSERT_TRUE(writeFileAtomically(shared, "new"));
-    EXPECT_EQ(permsOf(shared), rwxr_x___);
-
-    // A folder anyone may write in, holding a file nobody may write: refused, not replaced.
-    fs::permissions(dir.path(), fs::perms::all);
-    fs::permissions(locked, fs::perms::owner_read | fs::perms::others_read);
-    EXPECT_EQ(test::asOrdinaryUser(
-                  [&] { return writeFileAtomically(locked, "new") ? "written" : "refused"; }),
-              "refused");
-    EXPECT_EQ(readWholeFile(locked), "old");
-
-    // Something that is not a plain file stays what it is.
-    ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0666), 0);
-    EXPECT_FALSE(writeFileAtomically(dir / "pipe", "new"));
-    EXPECT_TRUE(fs::is_fifo(dir / "pipe"));
-    EXPECT_EQ(dir.entries(), 3);
-}
-
-TEST(AtomicWrite, FailuresKeepTheOldFileWhole) {
-    const test::TempDir dir;
-    const std::string path = dir / "game.zht";
-    ASSERT_TRUE(writeFileAtomically(path, "old"));
-    EXPECT_FALSE(writeFileAtomically("/nonexistent-folder/game.zht", "x"));
-
-    // A file size limit makes every write past 8 bytes fail, as a full disk does; with the
-    // program's start-up the write fails instead of the signal killing the game.
-    EXPECT_EQ(test::inChild([&] {
-                  ignoreFileSizeLimitSignal();
-                  const rlimit small{8, 8};
-                  ::setrlimit(RLIMIT_FSIZE, &small);
-                  return writeFileAtomically(path, "a much longer new content") ? "written"
+// Each write the player may not make, or that the disk cannot hold, fails and keeps the old
+// file whole, leaving nothing beside it. The writes run as an ordinary user, for root may
+// write anywhere.
+TEST(AtomicWrite, AFailedWriteKeepsTheOldFileWhole) {
+    const fs::perms readOnly = fs::perms::owner_read | fs::perms::others_read;
+    const fs::perms all = fs::perms::all;
+    const struct {
+        const char* what;
+        std::function<std::string(const test::TempDir&)> setUp; // the path then written
+        bool fullDisk = false;
+    } cases[] = {
+        {"a folder that does not exist", [](auto& d) { return d / "none/game.zht"; }},
+        {"a locked file in a folder anyone may write",
+         [&](auto& d) {
+             fs::permissions(d.path(), all);
+             fs::permissions(d / "game.zht", readOnly);
+             return d / "game.zht";
+         }},
+        {"a read-only folder",
+         [&](auto& d) {
+             fs::permissions(d.path(), readOnly | fs::perms::owner_exec | fs::perms::others_exec);
+             return d / "game.zht";
+         }},
+        {"a pipe",
+         [](auto& d) {
+             ::mkfifo((d / "pipe").c_str(), 0666);
+             return d / "pipe";
+         }},
+        {"a link that loops",
+         [](auto& d) {
+             fs::create_symlink("loop", d / "loop");
+             return d / "loop";
+         }},
+        {"a full disk",
+         [&](auto& d) {
+             fs::permissions(d.path(), all);
+             fs::permissions(d / "game.zht", all);
+             return d / "game.zht";
+         },
+         true},
+    };
+    for (const auto& c : cases) {
+        const test::TempDir dir;
+        ASSERT_TRUE(writeFileAtomically(dir / "game.zht", "old"));
+        const std::string path = c.setUp(dir);
+        const auto entries = dir.entries();
+        EXPECT_EQ(test::asOrdinaryUser([&] {
+                      // A file size limit makes every write past 8 bytes fail, as a full disk
+                      // does; with the program's start-up the write fails instead of the
+                      // signal killing the game.
+                      if (c.fullDisk) {
+                          ignoreFileSizeLimitSignal();
+                          const rlimit small{8, 8};
+                          ::setrlimit(RLIMIT_FSIZE, &small);
+                      }
+                      return writeFileAtomically(path, "a much longer content") ? "written"
                                                                                 : "failed";
-              }),
-              "failed");
-
-    // A read-only folder.
-    fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec |
-                                    fs::perms::others_read | fs::perms::others_exec);
-    EXPECT_EQ(test::asOrdinaryUser(
-                  [&] { return writeFileAtomically(path, "new") ? "written" : "failed"; }),
-              "failed");
-
-    EXPECT_EQ(readWholeFile(path), "old");
-    EXPECT_EQ(dir.entries(), 1);
+                  }),
+                  "failed")
+            << c.what;
+        EXPECT_EQ(readWholeFile(dir / "game.zht"), "old") << c.what;
+        EXPECT_EQ(dir.entries(), entries) << c.what;
+        EXPECT_FALSE(fs::is_regular_file(dir / "pipe")) << c.what;
+    }
 }
 
 TEST(AtomicWrite, AKilledSaveLeavesTheEarlierFileWholeAndTheNextSaveClearsUp) {
