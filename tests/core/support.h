@@ -107,38 +107,26 @@ class TempDir {
     std::filesystem::path path_;
 };
 
-// Runs `work` in a child process and returns what it answered.
-inline std::string inChild(const std::function<std::string()>& work) {
-    int pipeEnds[2];
-    if (::pipe(pipeEnds) != 0) return "no pipe";
+// Runs `work` in a child process as an ordinary user and returns what it answered. Root may
+// write anywhere, so a child of root first becomes nobody; CI runs as root.
+inline std::string asOrdinaryUser(const std::function<std::string()>& work) {
+    int ends[2];
+    if (::pipe(ends) != 0) return "no pipe";
     const pid_t child = ::fork();
-    if (child < 0) return "no child";
     if (child == 0) {
-        ::close(pipeEnds[0]);
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(2);
         const std::string answer = work();
-        const bool sent = ::write(pipeEnds[1], answer.data(), answer.size()) ==
-                          static_cast<ssize_t>(answer.size());
-        ::_exit(sent ? 0 : 3);
+        ::_exit(::write(ends[1], answer.data(), answer.size()) == ssize_t(answer.size()) ? 0 : 3);
     }
-    ::close(pipeEnds[1]);
+    ::close(ends[1]);
     std::string answer;
     char buffer[4096];
-    for (ssize_t n; (n = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
+    for (ssize_t n; (n = ::read(ends[0], buffer, sizeof buffer)) > 0;)
         answer.append(buffer, static_cast<std::size_t>(n));
-    ::close(pipeEnds[0]);
+    ::close(ends[0]);
     int status = 0;
-    ::waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the child failed: " << status;
+    EXPECT_TRUE(child > 0 && ::waitpid(child, &status, 0) == child && status == 0) << status;
     return answer;
-}
-
-// Runs `work` in a child process as an ordinary user. Root may write anywhere, so a child
-// of root first becomes nobody; CI runs as root.
-inline std::string asOrdinaryUser(const std::function<std::string()>& work) {
-    return inChild([&] {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(2);
-        return work();
-    });
 }
 
 } // namespace zt::test

@@ -99,8 +99,7 @@ TEST(Flight, RaisesTheEventsByDistanceAndBlackCargoInTheirOrder) {
         {9, 0, {50, 4, 4, 1}, {"hazard", "pirates"}},
         {9, 0, {50, 5, 5, 100}, {}},
         {42, 0, {50, 30, 29, 100}, {"pirates"}},
-        {9, 20, {50, 100, 100, 1}, {}},       // R × units ÷ 20 = 1: never
-        {21, 20, {50, 100, 100, 1}, {"irs"}}, // 2
+        {21, 20, {50, 100, 100, 1}, {"irs"}}, // R × units ÷ 20 = 2
         {21, 20, {50, 100, 100, 2}, {}},
         // The IRS counts the black cargo left after the pirates have taken it all.
         {42, 1000, {50, 100, 1, 1}, {"pirates"}},

@@ -18,18 +18,14 @@ template <class List> std::vector<int> goodsOf(const List& list) {
     return {list.begin(), list.end()};
 }
 
-// Every galaxy demands goods 1..4 and supplies 5..8; its black market demands 1, 2 and
-// supplies 3, 4.
+// Every galaxy's lists dealt from the lowest goods: demands 1..4 and supplies 5..8; the black
+// market demands 1, 2 and supplies 3, 4.
 GameState listsByHand() {
     GameState s;
-    for (Galaxy& g : s.galaxies) {
-        for (int k = 1; k <= 4; ++k) {
-            g.demands[k] = static_cast<std::int16_t>(k);
-            g.supplies[k] = static_cast<std::int16_t>(k + 4);
-        }
-        g.blackDemands[1] = 1, g.blackDemands[2] = 2;
-        g.blackSupplies[1] = 3, g.blackSupplies[2] = 4;
-    }
+    ScriptedRandom draws;
+    test::addDealingDraws(draws);
+    dealAllLists(s, draws);
+    EXPECT_EQ(draws.remaining(), 0u);
     return s;
 }
 
@@ -53,12 +49,12 @@ TEST(MarketDealing, RedrawsGoodsAlreadyTakenAndKeepsSuppliesOffTheDemands) {
 }
 
 TEST(MarketDealing, DealsEveryGalaxysGoodsListsBeforeAnyBlackMarketList) {
-    GameState s;
-    ScriptedRandom draws;
-    test::addDealingDraws(draws);
-    dealAllLists(s, draws);
-    EXPECT_EQ(draws.remaining(), 0u);
-    EXPECT_EQ(s, listsByHand());
+    for (const Galaxy& g : listsByHand().galaxies) {
+        EXPECT_EQ(goodsOf(g.demands), (std::vector<int>{1, 2, 3, 4}));
+        EXPECT_EQ(goodsOf(g.supplies), (std::vector<int>{5, 6, 7, 8}));
+        EXPECT_EQ(goodsOf(g.blackDemands), (std::vector<int>{1, 2}));
+        EXPECT_EQ(goodsOf(g.blackSupplies), (std::vector<int>{3, 4}));
+    }
 }
 
 std::int32_t priceAt(std::int32_t high, std::int32_t low, float r) {

@@ -1,16 +1,11 @@
 #include "core/earth_time.h"
 #include "core/money.h"
 #include "core/numbers.h"
-#include "core/random.h"
-#include "scripted_random.h"
 
 #include <gtest/gtest.h>
 
 namespace zt {
 namespace {
-
-using test::drawFor;
-using test::ScriptedRandom;
 
 // Money's groups, the amount boxes' reading rule and the time's text on any input are proved
 // by their fuzz targets; here stand the exact values the player sees.
@@ -37,13 +32,6 @@ TEST(EarthTime, StartsAtItsStoredTextAndIsPastTheEndYearFromItsFirstHundredth) {
     const auto end = EarthTime::fromText("2400.00");
     EXPECT_FALSE(end->isAfterYear(2400));
     EXPECT_TRUE(end->plus(Decimal::hundredths(1)).isAfterYear(2400));
-}
-
-TEST(Random, WholeNumbersCoverTheirRangeAndNeverLeaveIt) {
-    ScriptedRandom edges{0.0f, 0.99999994f, drawFor(7, 1, 42)};
-    EXPECT_EQ(wholeBetween(edges, 1, 42), 1);
-    EXPECT_EQ(wholeBetween(edges, 1, 42), 42);
-    EXPECT_EQ(wholeBetween(edges, 1, 42), 7);
 }
 
 } // namespace
