@@ -59,10 +59,6 @@ TEST(GameFolders, ThePlayersFilesStayBesideTheProgramOnlyWhileTheGameMayWriteThe
          "beside ~/lockedFile ~/home/.local/share/zt/Winners.txt ~/lockedFile/Winners.txt "
          "~/home/.local/share/zt/saves"},
         {"/prefix/games",
-         {home, D + "/new"},
-         "installed ~/prefix/share/zt ~/new/zt/Winners.txt ~/prefix/share/zt/Winners.txt "
-         "~/new/zt/saves"},
-        {"/prefix/games",
          {home, "relative/xdg"},
          "installed ~/prefix/share/zt ~/home/.local/share/zt/Winners.txt "
          "~/prefix/share/zt/Winners.txt ~/home/.local/share/zt/saves"},

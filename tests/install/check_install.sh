@@ -70,5 +70,6 @@ HOME=$work/home XDG_DATA_HOME=$work/data ZT_INSTALLED_PROGRAM_FOLDER=$prefix/bin
 snapshot > "$work/after"
 diff "$work/before" "$work/after" || fail "the game changed files under the prefix"
 [ -f "$work/data/zenthari-trader/Winners.txt" ] || fail "no high score file in XDG_DATA_HOME"
+[ -f "$work/data/zenthari-trader/saves/voyage.zht" ] || fail "no saved game in XDG_DATA_HOME"
 [ -z "$(ls -A "$work/home")" ] || fail "the game wrote into the home folder: $(ls -A "$work/home")"
 echo "install layout, desktop files and player files: all good"
