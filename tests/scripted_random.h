@@ -10,7 +10,7 @@ namespace zt::test {
 
 // A source that returns the given numbers in order, so a test states its draws. Running
 // dry throws, so a rule that draws more than the test expects cannot pass unnoticed.
-class ScriptedRandom final : public RandomSource {
+class ScriptedRandom : public RandomSource {
   public:
     struct RanDry : std::logic_error {
         RanDry() : std::logic_error("scripted random source ran dry") {}

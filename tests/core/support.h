@@ -23,16 +23,9 @@ inline const Catalogue& shippedCatalogue() {
 }
 
 // A ScriptedRandom that checks, when it goes out of scope, that every draw was used.
-class Draws : public RandomSource {
-  public:
-    Draws(std::initializer_list<float> values) : source_(values) {}
-    ~Draws() override { EXPECT_EQ(source_.remaining(), 0u) << "draws left over"; }
-    void add(float value) { source_.add(value); }
-    float next() override { return source_.next(); }
-    std::size_t remaining() const { return source_.remaining(); }
-
-  private:
-    ScriptedRandom source_;
+struct Draws : ScriptedRandom {
+    using ScriptedRandom::ScriptedRandom;
+    ~Draws() override { EXPECT_EQ(remaining(), 0u) << "draws left over"; }
 };
 
 // A player at the start galaxy with the given money flying ship `ship` with the given fuel

@@ -39,13 +39,6 @@ TEST(MarketDealing, RedrawsGoodsAlreadyTakenAndKeepsSuppliesOffTheDemands) {
     dealGoodsLists(g, draws);
     EXPECT_EQ(goodsOf(g.demands), (std::vector<int>{5, 9, 1, 20}));
     EXPECT_EQ(goodsOf(g.supplies), (std::vector<int>{2, 3, 4, 17}));
-
-    Draws black{};
-    for (int good : {6, 6, 1, 1, 2, 6, 3})
-        black.add(drawFor(good, 1, kBlackGoods));
-    dealBlackLists(g, black);
-    EXPECT_EQ(goodsOf(g.blackDemands), (std::vector<int>{6, 1}));
-    EXPECT_EQ(goodsOf(g.blackSupplies), (std::vector<int>{2, 3}));
 }
 
 TEST(MarketDealing, DealsEveryGalaxysGoodsListsBeforeAnyBlackMarketList) {
