@@ -103,19 +103,6 @@ TEST(Flight, RaisesTheEventsByDistanceAndBlackCargoInTheirOrder) {
     }
 }
 
-TEST(Flight, EndsTheGameInsteadOnlyOnceTheTimeIsPastTheEndYear) {
-    GameState s = startedGame();
-    s.earthTime = *EarthTime::fromText("2400");
-    flyTo(s, 9);
-    ASSERT_TRUE(selectDestination(s, shippedCatalogue(), 8));
-    const GameState before = s;
-    RecordingHost host(s);
-    test::ScriptedRandom none;
-    EXPECT_EQ(fly(s, shippedCatalogue(), none, host), FlightOutcome::GameEnded);
-    EXPECT_EQ(host.calls, std::vector<std::string>{"end"});
-    EXPECT_EQ(s, before);
-}
-
 TEST(Flight, InterestIsSevenPercentHalfToEvenHeldAtTheLimit) {
     const std::pair<std::int32_t, std::int32_t> rows[] = {
         {7, 7}, {50, 54}, {150, 160}, {-50, -54}, {2007000000, 2147483647}};

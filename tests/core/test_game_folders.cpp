@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
 namespace zt {
 namespace {
@@ -42,12 +41,9 @@ TEST(GameFolders, ThePlayersFilesStayBesideTheProgramOnlyWhileTheGameMayWriteThe
     fs::permissions(d / "lockedFile/Winners.txt", fs::perms::owner_read | fs::perms::others_read);
 
     const std::string D = d.string(), home = D + "/home";
-    struct Row {
-        const char* program;
-        UserEnvironment env;
-        const char* expected; // installed?, data, high scores written, read, saves
-    };
-    const Row rows[] = {
+    // The program's folder, the player's HOME and XDG_DATA_HOME, and the decision: installed
+    // or not, the data, the high scores written and read, and the saves.
+    const std::tuple<const char*, UserEnvironment, const char*> rows[] = {
         {"/beside",
          {home, D + "/xdg"},
          "beside ~/beside ~/beside/Winners.txt ~/beside/Winners.txt ~/beside"},
@@ -64,19 +60,17 @@ TEST(GameFolders, ThePlayersFilesStayBesideTheProgramOnlyWhileTheGameMayWriteThe
          "~/prefix/share/zt/Winners.txt ~/home/.local/share/zt/saves"},
     };
     // Whether the game may write somewhere is the player's right, not root's.
-    std::istringstream decided(test::asOrdinaryUser([&] {
-        std::string lines;
-        for (const Row& row : rows)
-            lines += described(
-                decideGameFolders(D + row.program, "../share/zenthari-trader", row.env), D);
-        return lines;
-    }));
-    for (const Row& row : rows) {
-        std::string line;
-        std::getline(decided, line);
-        EXPECT_EQ(line, row.expected)
-            << row.program << " HOME=" << row.env.home << " XDG_DATA_HOME=" << row.env.xdgDataHome;
-    }
+    std::string expected;
+    for (const auto& [program, env, decision] : rows)
+        expected += decision + std::string("\n");
+    EXPECT_EQ(test::asOrdinaryUser([&] {
+                  std::string lines;
+                  for (const auto& [program, env, decision] : rows)
+                      lines += described(
+                          decideGameFolders(D + program, "../share/zenthari-trader", env), D);
+                  return lines;
+              }),
+              expected);
 }
 
 } // namespace
