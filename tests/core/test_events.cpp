@@ -24,11 +24,6 @@ std::string robbed(int damage, const std::string& opening = "After taking out ")
     return opening + std::to_string(damage) +
            " shield units the pirates catch up to you and take your cargo!";
 }
-std::string plea(int years) {
-    return "You have been found guilty of posetion of illegal goods! The judge is leniant and "
-           "fines you $1000 and gives you " +
-           std::to_string(years) + " years in prison.";
-}
 const std::string kLost = " but your ship was DESTROYED! You have been given another Planet "
                           "Hopper and your debt has been increased by $10,000!";
 
@@ -112,8 +107,10 @@ TEST(Events, EachChoiceEndsAsTheRulesSay) {
         {"the IRS catches ship 7 on 49", 7, 90, true, irsRun,
          draws(roll(49), drawFor(7, 1, 10), drawFor(20, 2, 20)), says(irsCaught), Emptied, 90, 9000,
          "2370.75"},
-        {"a plea for 4 years", 1, 90, true, plead, draws(drawFor(4, 2, 4)), says(plea(4)), Emptied,
-         90, 3000, "2354.75"},
+        {"a plea for 4 years", 1, 90, true, plead, draws(drawFor(4, 2, 4)),
+         says("You have been found guilty of posetion of illegal goods! The judge is leniant and "
+              "fines you $1000 and gives you 4 years in prison."),
+         Emptied, 90, 3000, "2354.75"},
         // The attorney takes a fifth of the $30,000 cash.
         {"an attorney acquits on 50", 1, 90, true, attorney, draws(roll(50)),
          says("Your attorney gets you acquitted on a technicality!"), Kept, 90, 8000},

@@ -76,21 +76,6 @@ TEST(Trade, EachLimitIsRefusedWithItsOwnReason) {
     }
 }
 
-TEST(BlackMarket, TradesItsOwnListsInTheHoldItSharesWithTheTradingPost) {
-    GameState s = tradingWorld(1000);
-    const Market black = marketHere(s, test::shippedCatalogue(), MarketKind::blackMarket);
-    ASSERT_TRUE(buy(black, 1, 20).done());
-    EXPECT_EQ(s.blackCargo[3], (CargoItem{20, 40}));
-    EXPECT_EQ(s.cargo[7], CargoItem{}); // the regular good of the same number is untouched
-    EXPECT_EQ(purchaseMaximum(goodsHere(s), 1), 6); // $200 at 30, 80 units of room
-    // Only what this Black Market demands can be sold, from its own demand.
-    s.blackCargo[1] = {4, 1000};
-    s.cargoInHold = 24;
-    ASSERT_TRUE(sell(black, 1, 4).done());
-    EXPECT_EQ(s.galaxies[1].blackDemandQuantity[1], 6);
-    EXPECT_EQ(s.galaxies[1].demandQuantity[1], 100);
-}
-
 TEST(TradeRows, PadNameToTwentyFourPriceToThirteenQuantityToFourteen) {
     // A field that fills its column is still kept apart from the next.
     EXPECT_EQ(tradeRow("A name of exactly 24 chr", 1234567890123, 1),
