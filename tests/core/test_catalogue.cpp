@@ -19,25 +19,21 @@ std::map<int, std::string> shippedWith(int id, const char* text) {
 }
 
 TEST(Catalogue, DamagedTablesNameTheFileAndId) {
-    struct Case {
-        int id;
-        const char* text; // null: the entry is missing
-        const char* complaint;
-    };
-    const Case cases[] = {
+    // The id, its new text (null: the entry is missing) and the complaint.
+    const std::tuple<int, const char*, const char*> cases[] = {
         {205, nullptr, "id 205 is missing"},
         {101, "", "id 101 is empty"},
         {301, "cheap", "id 301 \"cheap\" is not a number"},
         {400, "100000", "id 400 is below its low price"},
         {109, "Lan \"Wundo\"", "id 109 holds a double quote or a line break"}, // unsaveable
     };
-    for (const Case& c : cases) {
+    for (const auto& [id, text, complaint] : cases) {
         try {
-            catalogueFromTable(shippedWith(c.id, c.text), "strings.txt");
-            ADD_FAILURE() << "id " << c.id << " was accepted";
+            catalogueFromTable(shippedWith(id, text), "strings.txt");
+            ADD_FAILURE() << "id " << id << " was accepted";
         } catch (const CatalogueError& e) {
             EXPECT_NE(std::string(e.what()).find("strings.txt: "), std::string::npos) << e.what();
-            EXPECT_NE(std::string(e.what()).find(c.complaint), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find(complaint), std::string::npos) << e.what();
         }
     }
 }

@@ -71,12 +71,9 @@ TEST(Flight, RunsItsStepsInOrderAndPaysFuelTimeTollAndInterest) {
 }
 
 TEST(Flight, RaisesTheEventsByDistanceAndBlackCargoInTheirOrder) {
-    const struct {
-        int cell; // 9: R 1, 21: R 2, 42: R 6
-        int blackUnits;
-        std::vector<int> rolls;
-        std::vector<std::string> alerts;
-    } cases[] = {
+    // The cell flown to (9: R 1, 21: R 2, 42: R 6), the black units aboard, the rolls and
+    // the alerts raised.
+    const std::tuple<int, int, std::vector<int>, std::vector<std::string>> cases[] = {
         {9, 0, {50, 4, 4, 1}, {"hazard", "pirates"}},
         {9, 0, {50, 5, 5, 100}, {}},
         {42, 0, {50, 30, 29, 100}, {"pirates"}},
@@ -85,12 +82,12 @@ TEST(Flight, RaisesTheEventsByDistanceAndBlackCargoInTheirOrder) {
         // The IRS counts the black cargo left after the pirates have taken it all.
         {42, 1000, {50, 100, 1, 1}, {"pirates"}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [cell, blackUnits, rolls, alerts] : cases) {
         GameState s = startedGame();
-        s.blackCargo[2].quantity = c.blackUnits;
-        const std::vector<std::string> calls = flyTo(s, c.cell, c.rolls);
-        const std::vector<std::string> alerts(calls.begin() + 4, calls.end()); // after arriving
-        EXPECT_EQ(alerts, c.alerts) << "to cell " << c.cell << ", " << c.blackUnits << " units";
+        s.blackCargo[2].quantity = blackUnits;
+        const std::vector<std::string> calls = flyTo(s, cell, rolls);
+        EXPECT_EQ(std::vector(calls.begin() + 4, calls.end()), alerts) // after arriving
+            << "to cell " << cell << ", " << blackUnits << " units";
     }
 }
 
