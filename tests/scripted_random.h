@@ -12,15 +12,11 @@ namespace zt::test {
 // dry throws, so a rule that draws more than the test expects cannot pass unnoticed.
 class ScriptedRandom : public RandomSource {
   public:
-    struct RanDry : std::logic_error {
-        RanDry() : std::logic_error("scripted random source ran dry") {}
-    };
-
     ScriptedRandom() = default;
     ScriptedRandom(std::initializer_list<float> values) : values_(values) {}
     void add(float value) { values_.push_back(value); }
     float next() override {
-        if (values_.empty()) throw RanDry();
+        if (values_.empty()) throw std::logic_error("scripted random source ran dry");
         const float v = values_.front();
         values_.pop_front();
         return v;

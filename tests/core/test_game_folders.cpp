@@ -24,7 +24,7 @@ std::string described(const GameFolders& f, const std::string& top) {
 TEST(GameFolders, ThePlayersFilesStayBesideTheProgramOnlyWhileTheGameMayWriteThere) {
     const test::TempDir dir;
     const fs::path& d = dir.path();
-    for (const char* copy : {"beside", "locked", "lockedFile", "prefix/share/zenthari-trader"}) {
+    for (const char* copy : {"beside", "locked", "prefix/share/zenthari-trader"}) {
         fs::create_directories(d / copy);
         std::ofstream(d / copy / "strings.txt") << "x";
         std::ofstream(d / copy / "Winners.txt") << "x";
@@ -34,11 +34,10 @@ TEST(GameFolders, ThePlayersFilesStayBesideTheProgramOnlyWhileTheGameMayWriteThe
     std::ofstream(d / "xdg/zenthari-trader/Winners.txt") << "the player's own";
     // A folder the game may not write in holds a list anyone may write: the game still needs
     // the folder, for the list is written beside it and moved into place.
-    for (const char* open : {"beside", "beside/Winners.txt", "locked/Winners.txt", "lockedFile"})
+    for (const char* open : {"beside", "beside/Winners.txt", "locked/Winners.txt"})
         fs::permissions(d / open, fs::perms::all);
     fs::permissions(d / "locked", fs::perms::owner_read | fs::perms::owner_exec |
                                       fs::perms::others_read | fs::perms::others_exec);
-    fs::permissions(d / "lockedFile/Winners.txt", fs::perms::owner_read | fs::perms::others_read);
 
     const std::string D = d.string(), home = D + "/home";
     // The program's folder, the player's HOME and XDG_DATA_HOME, and the decision: installed
@@ -50,10 +49,6 @@ TEST(GameFolders, ThePlayersFilesStayBesideTheProgramOnlyWhileTheGameMayWriteThe
         {"/locked",
          {home, D + "/xdg"},
          "beside ~/locked ~/xdg/zt/Winners.txt ~/xdg/zt/Winners.txt ~/xdg/zt/saves"},
-        {"/lockedFile",
-         {home, ""},
-         "beside ~/lockedFile ~/home/.local/share/zt/Winners.txt ~/lockedFile/Winners.txt "
-         "~/home/.local/share/zt/saves"},
         {"/prefix/games",
          {home, "relative/xdg"},
          "installed ~/prefix/share/zt ~/home/.local/share/zt/Winners.txt "

@@ -17,8 +17,6 @@ TEST(Numbers, AmountsAreReadByTheLeadingNumberAndMoneyHeldInItsRange) {
         EXPECT_DOUBLE_EQ(readNumber(in), out) << in;
     EXPECT_EQ(readWholeAmount("5.0"), 5);
     EXPECT_EQ(readWholeAmount("0.01"), std::nullopt);
-    EXPECT_EQ(roundedLeadingNumber("3.51", 0, 10), 4);
-    EXPECT_EQ(roundedLeadingNumber("11", 0, 10), std::nullopt);
     EXPECT_EQ(addToDebt(2147483000, 10000), 2147483647);
     EXPECT_EQ(heldMoney(-5000000000LL), -2147483647 - 1);
 }

@@ -46,7 +46,6 @@ TEST(Services, EachLimitIsRefusedWithItsOwnReason) {
         {"repay more than the cash", flying(2999, 3000), repaying("3000"), AboveCash},
         {"fuel up to the maximum", hopper(95, 50), buying(kFuelShop, "9"), None},
         {"fuel past the maximum", hopper(95, 50), buying(kFuelShop, "10"), AboveLimit},
-        {"no fuel with negative cash", hopper(-5, 50), buying(kFuelShop, "0"), AboveLimit},
         // The Cargo Caravel (ship 2) costs $20,000, paid from cash net of the debt.
         {"the ship flown", flying(10'000'000, 0), buyingShip(1), SameShip},
         {"no ship 8", flying(10'000'000, 0), buyingShip(8), NoSuchShip},
