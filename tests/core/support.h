@@ -2,7 +2,6 @@
 // Shared by the rule tests: the shipped catalogue, scripted draws, and ready-made players.
 #include "core/catalogue.h"
 #include "core/new_game.h"
-#include "core/random.h"
 #include "market/market.h"
 #include "scripted_random.h"
 
