@@ -62,7 +62,6 @@ TEST(Flight, RunsItsStepsInOrderAndPaysFuelTimeTollAndInterest) {
     EXPECT_EQ(std::tuple(s.currentGalaxy, s.selectedCell, s.fuel, s.cash, s.debt),
               std::tuple(5, kNoCell, 90, 4980, 1070));
     EXPECT_EQ(s.earthTime.text(), "2301");
-    EXPECT_NE(s.galaxies[1].supplyPrice, before.galaxies[1].supplyPrice) << "markets redrawn";
 
     // Trends shift on a roll below 5: every list is dealt again.
     EXPECT_EQ(flyTo(s, 8, {4, 100, 100, 100})[2], "trends");

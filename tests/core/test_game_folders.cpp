@@ -24,12 +24,11 @@ std::string described(const GameFolders& f, const std::string& top) {
 TEST(GameFolders, ThePlayersFilesStayBesideTheProgramOnlyWhileTheGameMayWriteThere) {
     const test::TempDir dir;
     const fs::path& d = dir.path();
-    for (const char* copy : {"beside", "locked", "prefix/share/zenthari-trader"}) {
+    for (const char* copy : {"beside", "locked"}) {
         fs::create_directories(d / copy);
         std::ofstream(d / copy / "strings.txt") << "x";
         std::ofstream(d / copy / "Winners.txt") << "x";
     }
-    fs::create_directories(d / "prefix/games");
     fs::create_directories(d / "xdg/zenthari-trader");
     std::ofstream(d / "xdg/zenthari-trader/Winners.txt") << "the player's own";
     // A folder the game may not write in holds a list anyone may write: the game still needs
@@ -49,10 +48,6 @@ TEST(GameFolders, ThePlayersFilesStayBesideTheProgramOnlyWhileTheGameMayWriteThe
         {"/locked",
          {home, D + "/xdg"},
          "beside ~/locked ~/xdg/zt/Winners.txt ~/xdg/zt/Winners.txt ~/xdg/zt/saves"},
-        {"/prefix/games",
-         {home, "relative/xdg"},
-         "installed ~/prefix/share/zt ~/home/.local/share/zt/Winners.txt "
-         "~/prefix/share/zt/Winners.txt ~/home/.local/share/zt/saves"},
     };
     // Whether the game may write somewhere is the player's right, not root's.
     std::string expected;

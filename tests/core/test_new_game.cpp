@@ -1,14 +1,9 @@
-#include "market/market.h"
-#include "support.h"
+#include "core/new_game.h"
 
 #include <gtest/gtest.h>
 
 namespace zt {
 namespace {
-
-using test::drawFor;
-using test::Draws;
-using test::shippedCatalogue;
 
 TEST(NewGameLength, GivesTheEndYearOfEachOption) {
     for (const auto& [length, endYear] :
@@ -20,28 +15,13 @@ TEST(NewGameLength, GivesTheEndYearOfEachOption) {
     }
 }
 
-TEST(NewGamePlacement, RedrawsTakenCellsRestartingTheScanAndPutsMultiplesOfSixInColumnSix) {
-    // Galaxy 1 on 6 (column 6, row 1), 2 on 42 (column 6, row 7), 3 draws 6 (taken) then 12.
-    // Galaxy 4 draws 12 (taken by 3), then 6 (taken by 1, earlier in the scan), then 1.
-    // Galaxies 5..16 take cells 2..5 and 7..15 free of collisions except 12, skipped.
-    Draws draws{};
-    for (int cell : {6, 42, 6, 12, 12, 6, 1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 13, 14, 15})
-        draws.add(drawFor(cell, 1, kCells));
-    GameState s;
-    resetForNewGame(s);
-    placeGalaxies(s, shippedCatalogue(), draws);
-
-    std::vector<int> cells;
-    for (int g = 1; g <= kGalaxies; ++g)
-        cells.push_back(s.galaxies[g].cell());
-    EXPECT_EQ(cells, (std::vector<int>{6, 42, 12, 1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 13, 14, 15}));
-    EXPECT_EQ(std::tuple(s.galaxies[1].column, s.galaxies[1].row, s.galaxies[2].column,
-                         s.galaxies[2].row),
-              std::tuple(6, 1, 6, 7));
+// That every new game puts sixteen galaxies on distinct cells with sound markets is checked
+// by the soak after each new game it starts.
+TEST(NewGameMap, PutsCellsInRowsOfSixWithTheMultiplesOfSixInColumnSix) {
+    EXPECT_EQ(std::tuple(cellColumn(6), cellRow(6), cellColumn(7), cellRow(7)),
+              std::tuple(6, 1, 1, 2));
+    EXPECT_EQ(std::tuple(cellColumn(42), cellRow(42)), std::tuple(6, 7));
 }
-
-// That every new game puts sixteen galaxies on distinct cells with sound markets, trends
-// shifted or not, is checked by the soak after each new game it starts.
 
 } // namespace
 } // namespace zt

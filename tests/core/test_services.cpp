@@ -28,10 +28,6 @@ Act buying(const Shop& shop, const char* typed) {
 Act buyingShip(int ship) {
     return [=](GameState& s) { return buyShip(s, catalogue, ship).refusal; };
 }
-// A Planet Hopper (fuel and shield capacity 100) with the given cash and both levels.
-GameState hopper(std::int32_t cash, std::int16_t level) {
-    return flying(cash, 0, 1, level, level);
-}
 
 TEST(Services, EachLimitIsRefusedWithItsOwnReason) {
     using enum Refusal;
@@ -44,9 +40,10 @@ TEST(Services, EachLimitIsRefusedWithItsOwnReason) {
         {"borrow cash up to 32 bits", flying(kTop - 3647, 0), borrowing("3647"), None},
         {"repay more than the debt", flying(5000, 3000), repaying("3001"), AboveDebt},
         {"repay more than the cash", flying(2999, 3000), repaying("3000"), AboveCash},
-        {"fuel up to the maximum", hopper(95, 50), buying(kFuelShop, "9"), None},
-        {"fuel past the maximum", hopper(95, 50), buying(kFuelShop, "10"), AboveLimit},
-        // The Cargo Caravel (ship 2) costs $20,000, paid from cash net of the debt.
+        {"fuel up to the maximum", flying(95, 0, 1, 50, 50), buying(kFuelShop, "9"), None},
+        {"fuel past the maximum", flying(95, 0, 1, 50, 50), buying(kFuelShop, "10"), AboveLimit},
+        // A Planet Hopper holds 100 units of fuel. The Cargo Caravel (ship 2) costs $20,000, paid
+        // from cash net of the debt.
         {"the ship flown", flying(10'000'000, 0), buyingShip(1), SameShip},
         {"no ship 8", flying(10'000'000, 0), buyingShip(8), NoSuchShip},
         {"net cash exactly the price", flying(30000, 10000), buyingShip(2), None},
