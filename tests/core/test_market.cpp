@@ -9,10 +9,8 @@
 namespace zt {
 namespace {
 
-using test::drawFor;
 using test::Draws;
 using test::ScriptedRandom;
-using test::shippedCatalogue;
 
 template <class List> std::vector<int> goodsOf(const List& list) {
     return {list.begin(), list.end()};

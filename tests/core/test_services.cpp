@@ -14,7 +14,7 @@ using test::flying;
 const Catalogue& catalogue = test::shippedCatalogue();
 
 // That a refusal changes nothing and a purchase, loan or repayment adds up is checked by the
-// soak after every command; these rows hold which refusal the player meets at each limit.
+// soak after every command; these rows hold the refusal each limit gives.
 using Act = std::function<Refusal(GameState&)>;
 Act borrowing(const char* typed) {
     return [=](GameState& s) { return borrow(s, typed).refusal; };
@@ -40,10 +40,10 @@ TEST(Services, EachLimitIsRefusedWithItsOwnReason) {
         {"borrow cash up to 32 bits", flying(kTop - 3647, 0), borrowing("3647"), None},
         {"repay more than the debt", flying(5000, 3000), repaying("3001"), AboveDebt},
         {"repay more than the cash", flying(2999, 3000), repaying("3000"), AboveCash},
+        // A Planet Hopper holds 100 units of fuel, at $10 each.
         {"fuel up to the maximum", flying(95, 0, 1, 50, 50), buying(kFuelShop, "9"), None},
         {"fuel past the maximum", flying(95, 0, 1, 50, 50), buying(kFuelShop, "10"), AboveLimit},
-        // A Planet Hopper holds 100 units of fuel. The Cargo Caravel (ship 2) costs $20,000, paid
-        // from cash net of the debt.
+        // The Cargo Caravel (ship 2) costs $20,000, paid from cash net of the debt.
         {"the ship flown", flying(10'000'000, 0), buyingShip(1), SameShip},
         {"no ship 8", flying(10'000'000, 0), buyingShip(8), NoSuchShip},
         {"net cash exactly the price", flying(30000, 10000), buyingShip(2), None},
