@@ -5,8 +5,6 @@
 #include "ui/support/game_files.h"
 #include "ui/support/ui_support.h"
 
-#include <QFileDialog>
-#include <QLineEdit>
 #include <QTest>
 
 using namespace zt;
@@ -38,7 +36,6 @@ class SavedGamesTest : public QObject {
     Q_OBJECT
   private slots:
     void onlyAGoodFileReplacesTheGameInPlay();
-    void theRealFileDialogIsAnsweredByName();
     void theDialogsStartInTheSavesFolderThenInTheLastOneUsed();
 };
 
@@ -87,32 +84,6 @@ void SavedGamesTest::onlyAGoodFileReplacesTheGameInPlay() {
     QCOMPARE(visibleOutlines(m), QStringList{"7 #ff0000"});
     click(&m, "mapImage_8"); // the loaded map answers clicks
     QCOMPARE(labelText(&m, "fuelNeededLabel"), QStringLiteral("10"));
-}
-
-void SavedGamesTest::theRealFileDialogIsAnsweredByName() {
-    TestGame game;
-    Main& m = *game.main;
-    playSomeFlights(m);
-    const QString typed = game.folder.filePath("typed name"), file = typed + ".zht";
-    const auto answerWith = [&](const QString& name, const char* menu) {
-        whenModalShown([&m, name](QWidget* modal) {
-            auto* dialog = qobject_cast<QFileDialog*>(modal);
-            QCOMPARE(dialog->nameFilters(), QStringList{"Zenthari Trader Files (*.zht)"});
-            QCOMPARE(dialog->directory().absolutePath(),
-                     QDir(m.session().dataFolder()).absolutePath());
-            auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit");
-            edit->setText(name); // whole, so no completion list pops up over it
-            QTest::keyClick(edit, Qt::Key_Return);
-        });
-        trigger(&m, menu);
-    };
-    answerWith(typed, "saveGameMenu");
-    m.session().state().cash = 777;
-    answerWith(file, "saveGameMenu"); // saving over the same file asks nothing more
-    startGame(m);
-    answerWith(file, "openGameMenu");
-    QCOMPARE(labelText(&m, "cashLabel"), QStringLiteral("$777"));
-    QVERIFY(game.recorder.messages.isEmpty());
 }
 
 void SavedGamesTest::theDialogsStartInTheSavesFolderThenInTheLastOneUsed() {

@@ -93,10 +93,6 @@ void whenModalShown(std::function<void(QWidget*)> callback) {
     timer->start(10);
 }
 
-void answerModal(const QString& buttonName) {
-    whenModalShown([buttonName](QWidget* modal) { click(modal, buttonName); });
-}
-
 void startGame(Main& main, const QString& option) {
     whenModalShown([option](QWidget* form) {
         qobject_cast<QAbstractButton*>(widget(form, option))->setChecked(true);

@@ -85,9 +85,6 @@ struct TestGame {
 // A window that never shows fails the test.
 void whenModalShown(std::function<void(QWidget*)> callback);
 
-// Clicks the button `buttonName` of the next modal window.
-void answerModal(const QString& buttonName);
-
 // Starts a new game through the game-length window, choosing `option`.
 void startGame(Main& main, const QString& option = QStringLiteral("shortOption"));
 
