@@ -33,33 +33,29 @@ template <class List> QString goodsText(Main& m, const List& list) {
 class FlightWindowTest : public QObject {
     Q_OBJECT
   private slots:
-    void aPickShowsTheRouteAndWhatItNeeds();
-    void aFlightTellsTheTrendsFirstThenMovesTheShip();
+    void aPickShowsTheRouteAndAFlightTellsTheTrendsBeforeMovingTheShip();
     void anEventWindowComesMidFlightAfterTheStatusIsShown();
 };
 
-void FlightWindowTest::aPickShowsTheRouteAndWhatItNeeds() {
-    StartedGame s;
-    click(&s.main, "mapImage_8");
-    const Galaxy& five = s.main.session().state().galaxies[5];
-    QCOMPARE(shownTexts(&s.main,
-                        {"selectedLocationLabel", "selectedSuppliesLabel", "selectedDemandsLabel",
-                         "fuelNeededLabel", "timeNeededLabel", "bridgeTollLabel", "locationLabel"}),
-             (QStringList{QString::fromStdString(five.name), goodsText(s.main, five.supplies),
-                          goodsText(s.main, five.demands), "10", "1", "$20", "Milky Way"}));
-    QVERIFY(goEnabled(s.main));
-    // Fuel run short behind the window's back shows once the route is refreshed.
-    s.main.session().state().fuel = 9;
-    s.main.session().holdingsChanged();
-    QCOMPARE(labelColour(&s.main, "fuelNeededLabel"), QColor(255, 0, 0));
-    QVERIFY(!goEnabled(s.main));
-}
-
-void FlightWindowTest::aFlightTellsTheTrendsFirstThenMovesTheShip() {
+void FlightWindowTest::aPickShowsTheRouteAndAFlightTellsTheTrendsBeforeMovingTheShip() {
     StartedGame s;
     Main& m = s.main;
-    m.session().state().debt = 1000;
     click(&m, "mapImage_8");
+    const Galaxy& five = m.session().state().galaxies[5];
+    QCOMPARE(shownTexts(&m, {"selectedLocationLabel", "selectedSuppliesLabel",
+                             "selectedDemandsLabel", "fuelNeededLabel", "bridgeTollLabel"}),
+             (QStringList{QString::fromStdString(five.name), goodsText(m, five.supplies),
+                          goodsText(m, five.demands), "10", "$20"}));
+    // Fuel run short behind the window's back shows once the route is refreshed.
+    m.session().state().fuel = 9;
+    m.session().holdingsChanged();
+    QCOMPARE(labelColour(&m, "fuelNeededLabel"), QColor(255, 0, 0));
+    QVERIFY(!goEnabled(m));
+    m.session().state().fuel = 100;
+    m.session().state().debt = 1000;
+    m.session().holdingsChanged();
+    QVERIFY(goEnabled(m));
+
     QString cashWhenTold;
     s.game.recorder.onMessage = [&](const QString&) { cashWhenTold = labelText(&m, "cashLabel"); };
     s.game.rng.queueFlight(4);
@@ -68,7 +64,6 @@ void FlightWindowTest::aFlightTellsTheTrendsFirstThenMovesTheShip() {
              QStringList{"CONSUMER TRENDS SHIFT!! ALL GALAXIES SUPPLIES/DEMANDS CHANGE!"});
     QCOMPARE(cashWhenTold, QStringLiteral("$5,000"));
     QCOMPARE(s.game.rng.queued(), std::size_t{0});
-    const Galaxy& five = m.session().state().galaxies[5];
     QCOMPARE(shownTexts(&m, {"cashLabel", "debtLabel", "fuelLabel", "shieldsLabel",
                              "earthTimeLabel", "locationLabel", "locationSuppliesLabel"}),
              (QStringList{"$4,980", "$1,070", "90 / 100", "100 / 100", "2301",

@@ -81,10 +81,10 @@ void MainWindowTest::menusHoldEveryEntryInOrderWithShortcuts() {
     for (QAction* top : game.main->menuBar()->actions()) {
         QStringList entries;
         for (QAction* entry : top->menu()->actions())
-            entries << (entry->isSeparator() ? QStringLiteral("--")
-                                             : QStringLiteral("%1 [%2]").arg(
-                                                   entry->objectName(),
-                                                   entry->shortcut().toString()));
+            entries << (entry->isSeparator()
+                            ? QStringLiteral("--")
+                            : QStringLiteral("%1 [%2]").arg(entry->objectName(),
+                                                            entry->shortcut().toString()));
         menus << entries.join(' ');
     }
     QCOMPARE(menus.join(" | "), expected);

@@ -1,11 +1,9 @@
-// The greeting at program start, the game-length window and the instructions.
+// The greeting at program start and the game-length window.
 #include "ui/look.h"
 #include "ui/support/ui_support.h"
 
 #include <QApplication>
 #include <QDialog>
-#include <QPlainTextEdit>
-#include <QTabWidget>
 #include <QTest>
 
 using namespace zt;
@@ -30,22 +28,6 @@ void StartupFlowTest::theGreetingWaitsBesideTheMainWindowUntilAGameBegins() {
     for (int size : kWindowIconSizes)
         QCOMPARE(gameIcon().pixmap(size).size(), QSize(size, size));
     QCOMPARE(gameIcon().availableSizes().size(), std::size(kWindowIconSizes));
-    // The instructions: six read-only pages, opened again on the page last read.
-    QStringList tabs;
-    for (int visit = 0; visit < 2; ++visit) {
-        whenModalShown([&](QWidget* form) {
-            auto* pages = qobject_cast<QTabWidget*>(widget(form, "instructionsTabs"));
-            tabs << QString::number(pages->currentIndex()) << QString::number(pages->count());
-            for (int i = 0; i < pages->count(); ++i) {
-                auto* text = qobject_cast<QPlainTextEdit*>(pages->widget(i));
-                QVERIFY(text->isReadOnly() && text->toPlainText().size() > 300);
-            }
-            pages->setCurrentIndex(4);
-            click(form, "doneButton");
-        });
-        visit ? trigger(&m, "instructionsMenu") : click(greeting, "instructionsButton");
-    }
-    QCOMPARE(tabs, (QStringList{"0", "6", "4", "6"}));
     // The game-length window hides the greeting and starts the length chosen.
     QStringList seen;
     whenModalShown([&](QWidget* form) {

@@ -67,24 +67,20 @@ class TradingWindowsTest : public QObject {
 };
 
 void TradingWindowsTest::aPurchaseRedrawsTheListsAndTheRoute() {
-    Shop m({{6, {10, 20}}, {12, {7, 150}}});
-    m.state.galaxies[kHere].supplyQuantity[3] = 0;
+    Shop m({{12, {7, 150}}});
     click(&m.main, "mapImage_41"); // far away: a toll of $128
     playInWindow(m.main, "tradeButton", [&](QWidget* trade) {
         QCOMPARE(labelText(trade, "tradeFormTitle"), QStringLiteral("Milky Way Trading Post"));
-        QCOMPARE(listRows(trade, "goodsForSaleList")[2], m.row(7, 30, 0));
         inDialog(trade, "goodsForSaleList", 1, [&](QWidget* buy) {
-            QCOMPARE(shownTexts(buy, {"purchaseFormTitle", "goodLabel", "priceLabel",
-                                      "quantityAvailableLabel", "unusedCapacity", "maxLabel"}),
-                     QStringList({"Milky Way Trading Post", m.good(6), "30", "50", "83", "33"}));
+            QCOMPARE(shownTexts(buy, {"purchaseFormTitle", "goodLabel", "maxLabel"}),
+                     QStringList({"Milky Way Trading Post", m.good(6), "33"}));
             typeInto(buy, "Number", "10");
             click(buy, "buyButton");
-            QCOMPARE(shownTexts(buy, {"quantityAvailableLabel", "unusedCapacity", "maxLabel"}),
-                     QStringList({"40", "73", "23"}));
+            QCOMPARE(labelText(buy, "maxLabel"), QStringLiteral("23"));
             QCOMPARE(listRows(trade, "goodsForSaleList")[1], m.row(6, 30, 40));
             QCOMPARE(currentRow(trade, "goodsForSaleList"), 1);
             QCOMPARE(listRows(trade, "yourInventoryList"),
-                     QStringList({m.row(6, 25, 20), m.row(12, 150, 7)}));
+                     QStringList({m.row(6, 30, 10), m.row(12, 150, 7)}));
             // The maximum bought leaves too little for the toll.
             click(buy, "maxLabel");
             click(buy, "buyButton");
@@ -141,9 +137,8 @@ void TradingWindowsTest::aGoodNobodyBuysCanBeScrappedOrKept() {
         QCOMPARE(listRows(trade, "yourInventoryList"), QStringList({m.row(12, 100, 3)}));
     });
     const GameState before = m.state;
-    playInWindow(m.main, "blackMarketButton", [&](QWidget* black) {
-        inDialog(black, "yourInventoryList", 0, nullptr);
-    });
+    playInWindow(m.main, "blackMarketButton",
+                 [&](QWidget* black) { inDialog(black, "yourInventoryList", 0, nullptr); });
     QCOMPARE(m.game.recorder.messages,
              QStringList({"Sorry, there is no demand for that item here."}));
     QVERIFY(m.state == before);
