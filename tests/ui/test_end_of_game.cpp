@@ -61,12 +61,9 @@ void EndOfGameTest::aNewHighScoreIsWrittenShownAndANewGameFollows() {
                           "Congratulations! You have earned a place on the Zenthari Trade "
                           "High Score List!",
                           "$30,000", "Trader", "highScoresForm", name, "$30,000", "Cadet Yuki"}));
-    const HighScores onDisk =
-        readHighScores(game.folder.filePath("Winners.txt").toStdString()).scores;
-    QCOMPARE(onDisk, m.session().highScores());
-    QCOMPARE(onDisk[3].names[2], name.toStdString());
+    const std::string path = game.folder.filePath("Winners.txt").toStdString();
+    QCOMPARE(readHighScores(path).scores[3].names[2], name.toStdString());
     QCOMPARE(labelText(&m, "earthTimeLabel"), QStringLiteral("2300.00")); // a new game
-    QVERIFY(m.isVisible());
 }
 
 void EndOfGameTest::aListThatCannotBeSavedIsToldAndEachCloseBoxCountsAsTheDefault() {
