@@ -60,15 +60,12 @@ void inDialog(QWidget* window, const char* listName, int index,
 class TradingWindowsTest : public QObject {
     Q_OBJECT
   private slots:
-    void aPurchaseRedrawsTheListsAndTheRoute();
-    void aSaleKeepsTheSoldGoodsRowAndTheTypedAmount();
-    void aGoodNobodyBuysCanBeScrappedOrKept();
+    void theTradingPostBuysSellsAndScrapsKeepingTheRowAndTheTypedAmount();
     void theBlackMarketTradesThroughItsOwnDialogs();
 };
 
-void TradingWindowsTest::aPurchaseRedrawsTheListsAndTheRoute() {
-    Shop m({{12, {7, 150}}});
-    click(&m.main, "mapImage_41"); // far away: a toll of $128
+void TradingWindowsTest::theTradingPostBuysSellsAndScrapsKeepingTheRowAndTheTypedAmount() {
+    Shop m({{2, {30, 150}}, {3, {5, 80}}, {9, {4, 10}}}); // good 9 is bought nowhere here
     playInWindow(m.main, "tradeButton", [&](QWidget* trade) {
         QCOMPARE(labelText(trade, "tradeFormTitle"), QStringLiteral("Milky Way Trading Post"));
         inDialog(trade, "goodsForSaleList", 1, [&](QWidget* buy) {
@@ -79,20 +76,8 @@ void TradingWindowsTest::aPurchaseRedrawsTheListsAndTheRoute() {
             QCOMPARE(labelText(buy, "maxLabel"), QStringLiteral("23"));
             QCOMPARE(listRows(trade, "goodsForSaleList")[1], m.row(6, 30, 40));
             QCOMPARE(currentRow(trade, "goodsForSaleList"), 1);
-            QCOMPARE(listRows(trade, "yourInventoryList"),
-                     QStringList({m.row(6, 30, 10), m.row(12, 150, 7)}));
-            // The maximum bought leaves too little for the toll.
-            click(buy, "maxLabel");
-            click(buy, "buyButton");
-            QCOMPARE(m.cash(), QStringLiteral("$10"));
-            QVERIFY(!widget(&m.main, "goButton")->isEnabled());
+            QCOMPARE(listRows(trade, "yourInventoryList")[2], m.row(6, 30, 10));
         });
-    });
-}
-
-void TradingWindowsTest::aSaleKeepsTheSoldGoodsRowAndTheTypedAmount() {
-    Shop m({{2, {30, 150}}, {3, {5, 80}}, {9, {4, 10}}});
-    playInWindow(m.main, "tradeButton", [&](QWidget* trade) {
         inDialog(trade, "yourInventoryList", 1, [&](QWidget* sell) {
             typeInto(sell, "Number", "1");
             click(sell, "sellButton");
@@ -108,46 +93,31 @@ void TradingWindowsTest::aSaleKeepsTheSoldGoodsRowAndTheTypedAmount() {
             QCOMPARE(shownTexts(sell, {"quantityOwnedLabel", "quantityDemandedLabel"}),
                      QStringList({"29", "99"}));
             QCOMPARE(listRows(trade, "goodsWantedList")[1], m.row(2, 200, 99));
-            QCOMPARE(m.cash(), QStringLiteral("$1,500"));
             // Selling the rest removes the row and selects the first.
             click(sell, "maxLabel");
             click(sell, "sellButton");
-            QCOMPARE(listRows(trade, "yourInventoryList"),
-                     QStringList({m.row(3, 80, 4), m.row(9, 10, 4)}));
             QCOMPARE(currentRow(trade, "yourInventoryList"), 0);
         });
-    });
-}
-
-// Never mind keeps the good, scrapping throws it away; on the Black Market such a good gets a
-// message only.
-void TradingWindowsTest::aGoodNobodyBuysCanBeScrappedOrKept() {
-    Shop m({{11, {37, 500}}, {12, {3, 100}}});
-    m.state.blackCargo[5] = {2, 50};
-    m.state.cargoInHold += 2;
-    playInWindow(m.main, "tradeButton", [&](QWidget* trade) {
+        // A good nobody here buys: never mind keeps it, scrapping throws it away.
         for (const char* choice : {"neverMindOption", "scrapOption"})
             inDialog(
-                trade, "yourInventoryList", 0,
+                trade, "yourInventoryList", 2,
                 [&, choice](QWidget* scrap) {
                     QVERIFY(isChecked(scrap, "neverMindOption")); // chosen at first
                     click(scrap, choice);
                 },
                 "continueButton");
-        QCOMPARE(listRows(trade, "yourInventoryList"), QStringList({m.row(12, 100, 3)}));
+        QCOMPARE(listRows(trade, "yourInventoryList"),
+                 QStringList({m.row(3, 80, 4), m.row(6, 30, 10)}));
     });
-    const GameState before = m.state;
-    playInWindow(m.main, "blackMarketButton",
-                 [&](QWidget* black) { inDialog(black, "yourInventoryList", 0, nullptr); });
-    QCOMPARE(m.game.recorder.messages,
-             QStringList({"Sorry, there is no demand for that item here."}));
-    QVERIFY(m.state == before);
+    QCOMPARE(m.cash(), QStringLiteral("$7,008"));
 }
 
 void TradingWindowsTest::theBlackMarketTradesThroughItsOwnDialogs() {
     Shop m;
     m.state.blackCargo[2] = {3, 20};
-    m.state.cargoInHold = 3;
+    m.state.blackCargo[5] = {2, 50}; // nobody here buys it
+    m.state.cargoInHold = 5;
     playInWindow(m.main, "blackMarketButton", [&](QWidget* black) {
         QCOMPARE(listRows(black, "goodsForSaleList") + listRows(black, "goodsWantedList"),
                  QStringList({m.row(3, 40, 20, true), m.row(4, 700, 5, true),
@@ -165,7 +135,13 @@ void TradingWindowsTest::theBlackMarketTradesThroughItsOwnDialogs() {
         });
         QCOMPARE(titles, QStringList({"Milky Way Black Market", "Milky Way Black Market"}));
         QCOMPARE(listRows(black, "goodsWantedList")[1], m.row(2, 60, 7, true));
-        QCOMPARE(listRows(black, "yourInventoryList"), QStringList({m.row(3, 40, 15, true)}));
+        QCOMPARE(listRows(black, "yourInventoryList"),
+                 QStringList({m.row(3, 40, 15, true), m.row(5, 50, 2, true)}));
+        const GameState before = m.state; // a message only
+        inDialog(black, "yourInventoryList", 1, nullptr);
+        QCOMPARE(m.game.recorder.messages,
+                 QStringList({"Sorry, there is no demand for that item here."}));
+        QVERIFY(m.state == before);
     });
     QCOMPARE(m.cash(), QStringLiteral("$580"));
 }
