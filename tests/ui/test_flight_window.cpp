@@ -58,7 +58,7 @@ void FlightWindowTest::aPickShowsTheRouteAndAFlightTellsTheTrendsBeforeMovingThe
 
     QString cashWhenTold;
     s.game.recorder.onMessage = [&](const QString&) { cashWhenTold = labelText(&m, "cashLabel"); };
-    s.game.rng.queueFlight(4);
+    queueEventFlight(s.game.rng, {100, 100, 100}, {}, 4);
     click(&m, "goButton");
     QCOMPARE(s.game.recorder.messages,
              QStringList{"CONSUMER TRENDS SHIFT!! ALL GALAXIES SUPPLIES/DEMANDS CHANGE!"});
@@ -73,7 +73,7 @@ void FlightWindowTest::aPickShowsTheRouteAndAFlightTellsTheTrendsBeforeMovingThe
     QVERIFY(m.findChild<SoundPlayer*>("soundControl")->deviceOpened()); // the engine
     QVERIFY(m.findChild<QTimer*>("zoomTimer")->isActive());             // the map flashes
     click(&m, "mapImage_7"); // and back by the menu entry
-    s.game.rng.queueFlight();
+    queueEventFlight(s.game.rng, {100, 100, 100}, {});
     trigger(&m, "goMenu");
     QCOMPARE(visibleOutlines(m), QStringList{"7 #ff0000"});
 }

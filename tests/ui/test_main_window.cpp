@@ -23,16 +23,33 @@ struct MenuLook : QMenu {
 class MainWindowTest : public QObject {
     Q_OBJECT
   private slots:
-    void nothingCanBeDoneBeforeAGame();
-    void menusHoldEveryEntryInOrderWithShortcuts();
+    void theMenusHoldEveryEntryAndWaitForAGame();
     void soundMenuMovesTheCheckMarkAndSilenceStopsPlaying();
     void closingClosesEveryWindow();
 };
 
-void MainWindowTest::nothingCanBeDoneBeforeAGame() {
+void MainWindowTest::theMenusHoldEveryEntryAndWaitForAGame() {
     TestGame game;
     Main* m = game.main.get();
     QVERIFY(!widget(m, "mapImage_7")->isVisible());
+    // Entries as "name [shortcut]"; "--" is a separator line.
+    const QString expected =
+        "newGameMenu [Ctrl+N] -- saveGameMenu [Ctrl+S] openGameMenu [Ctrl+O] -- highScoresMenu "
+        "[] -- exitMenu [Ctrl+X] | goMenu [Ctrl+G] -- tradeMenu [Ctrl+T] blackMarketMenu "
+        "[Ctrl+Z] -- bankMenu [Ctrl+B] -- repairShieldMenu [Ctrl+R] buyCargoModulesMenu [Ctrl+C] "
+        "buyFuelMenu [Ctrl+F] -- buyNewShipMenu [Ctrl+P] | instructionsMenu [] sdSearchMenu [F2] "
+        "normalGoodsPricesMenu [] -- anoutMenu [] | soundOnMenu [] soundOffMenu []";
+    QStringList menus;
+    for (QAction* top : m->menuBar()->actions()) {
+        QStringList entries;
+        for (QAction* entry : top->menu()->actions())
+            entries << (entry->isSeparator()
+                            ? QStringLiteral("--")
+                            : QStringLiteral("%1 [%2]").arg(entry->objectName(),
+                                                            entry->shortcut().toString()));
+        menus << entries.join(' ');
+    }
+    QCOMPARE(menus.join(" | "), expected);
     trigger(m, "goMenu"); // GO before a game changes nothing
     QVERIFY(game.recorder.messages.isEmpty());
 
@@ -59,35 +76,12 @@ void MainWindowTest::nothingCanBeDoneBeforeAGame() {
     QCOMPARE(usable(needGame + QStringList{"buyCargoModulesMenu", "goButton"}), needGame);
 }
 
-void MainWindowTest::menusHoldEveryEntryInOrderWithShortcuts() {
-    TestGame game;
-    // Entries as "name [shortcut]"; "--" is a separator line.
-    const QString expected =
-        "newGameMenu [Ctrl+N] -- saveGameMenu [Ctrl+S] openGameMenu [Ctrl+O] -- highScoresMenu "
-        "[] -- exitMenu [Ctrl+X] | goMenu [Ctrl+G] -- tradeMenu [Ctrl+T] blackMarketMenu "
-        "[Ctrl+Z] -- bankMenu [Ctrl+B] -- repairShieldMenu [Ctrl+R] buyCargoModulesMenu [Ctrl+C] "
-        "buyFuelMenu [Ctrl+F] -- buyNewShipMenu [Ctrl+P] | instructionsMenu [] sdSearchMenu [F2] "
-        "normalGoodsPricesMenu [] -- anoutMenu [] | soundOnMenu [] soundOffMenu []";
-    QStringList menus;
-    for (QAction* top : game.main->menuBar()->actions()) {
-        QStringList entries;
-        for (QAction* entry : top->menu()->actions())
-            entries << (entry->isSeparator()
-                            ? QStringLiteral("--")
-                            : QStringLiteral("%1 [%2]").arg(entry->objectName(),
-                                                            entry->shortcut().toString()));
-        menus << entries.join(' ');
-    }
-    QCOMPARE(menus.join(" | "), expected);
-    QVERIFY(game.main->findChild<QAction*>("soundOnMenu")->isChecked());
-}
-
 void MainWindowTest::soundMenuMovesTheCheckMarkAndSilenceStopsPlaying() {
     TestGame game;
     Main* m = game.main.get();
     auto* on = m->findChild<QAction*>("soundOnMenu");
     auto* player = m->findChild<SoundPlayer*>("soundControl");
-    QVERIFY(!player->deviceOpened());               // nothing opened at start-up
+    QVERIFY(!player->deviceOpened() && on->isChecked()); // on, but nothing opened at start-up
     QTest::failOnWarning(QRegularExpression(".*")); // no complaint reaches the player
     trigger(m, "soundOffMenu");
     QVERIFY(!on->isChecked() && m->findChild<QAction*>("soundOffMenu")->isChecked());
