@@ -73,7 +73,6 @@ void SavedGamesTest::theDialogsStartInTheSavesFolderThenInTheLastOneUsed() {
     MessageRecorder recorder;
     Main m(folders, rng);
     startKnownGame(m);
-    const QStringList programFiles = QDir(installed.path()).entryList(QDir::Files);
     const QString saves = QString::fromStdString(folders.savesFolder);
     const QString elsewhere = home.filePath("elsewhere");
     QVERIFY(QDir().mkpath(elsewhere));
@@ -92,7 +91,6 @@ void SavedGamesTest::theDialogsStartInTheSavesFolderThenInTheLastOneUsed() {
                  QDir(elsewhere).entryList(QDir::Files | QDir::Hidden),
              (QStringList{"first.zht", ".backup.zht", "v2.save"}));
     QCOMPARE(recorder.messages, QStringList{QString::fromLatin1(kCannotWriteMessage)});
-    QCOMPARE(QDir(installed.path()).entryList(QDir::Files), programFiles);
 }
 
 QTEST_MAIN(SavedGamesTest)

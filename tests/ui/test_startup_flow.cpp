@@ -1,5 +1,4 @@
 // The greeting at program start and the game-length window.
-#include "ui/look.h"
 #include "ui/support/ui_support.h"
 
 #include <QApplication>
@@ -24,10 +23,6 @@ void StartupFlowTest::theGreetingWaitsBesideTheMainWindowUntilAGameBegins() {
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     QTest::keyClick(greeting, Qt::Key_Escape); // only a game begun hides it
     QVERIFY(greeting->isVisible());
-    // The icon every window wears, drawn for each size rather than scaled from one.
-    for (int size : kWindowIconSizes)
-        QCOMPARE(gameIcon().pixmap(size).size(), QSize(size, size));
-    QCOMPARE(gameIcon().availableSizes().size(), std::size(kWindowIconSizes));
     // The game-length window hides the greeting and starts the length chosen.
     QStringList seen;
     whenModalShown([&](QWidget* form) {
