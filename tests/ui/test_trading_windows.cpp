@@ -4,7 +4,6 @@
 // is redrawn from the game.
 #include "known_market.h"
 #include "market/trading.h"
-#include "ui/look.h"
 #include "ui/support/command_windows.h"
 
 #include <QListWidget>
@@ -61,55 +60,24 @@ void inDialog(QWidget* window, const char* listName, int index,
 class TradingWindowsTest : public QObject {
     Q_OBJECT
   private slots:
-    void aPurchaseRedrawsTheListsAndTheRoute();
-    void aSaleKeepsTheSoldGoodsRowAndTheTypedAmount();
-    void aGoodNobodyBuysCanBeScrappedOrKept();
+    void theTradingPostBuysSellsAndScrapsKeepingTheRowAndTheTypedAmount();
     void theBlackMarketTradesThroughItsOwnDialogs();
 };
 
-void TradingWindowsTest::aPurchaseRedrawsTheListsAndTheRoute() {
-    Shop m({{6, {10, 20}}, {12, {7, 150}}});
-    m.state.galaxies[kHere].supplyQuantity[3] = 0;
-    click(&m.main, "mapImage_41"); // far away: a toll of $128
+void TradingWindowsTest::theTradingPostBuysSellsAndScrapsKeepingTheRowAndTheTypedAmount() {
+    Shop m({{2, {30, 150}}, {3, {5, 80}}, {9, {4, 10}}}); // good 9 is bought nowhere here
     playInWindow(m.main, "tradeButton", [&](QWidget* trade) {
-        QCOMPARE(QStringList({trade->windowTitle(), labelText(trade, "tradeFormTitle")}),
-                 QStringList({"Trade", "Milky Way Trading Post"}));
-        QCOMPARE(
-            listRows(trade, "goodsForSaleList"),
-            QStringList({m.row(5, 30, 50), m.row(6, 30, 50), m.row(7, 30, 0), m.row(8, 30, 50)}));
+        QCOMPARE(labelText(trade, "tradeFormTitle"), QStringLiteral("Milky Way Trading Post"));
         inDialog(trade, "goodsForSaleList", 1, [&](QWidget* buy) {
-            QCOMPARE(shownTexts(buy, {"purchaseFormTitle", "goodLabel", "priceLabel",
-                                      "quantityAvailableLabel", "unusedCapacity", "maxLabel"}),
-                     QStringList({"Milky Way Trading Post", m.good(6), "30", "50", "83", "33"}));
+            QCOMPARE(shownTexts(buy, {"purchaseFormTitle", "goodLabel", "maxLabel"}),
+                     QStringList({"Milky Way Trading Post", m.good(6), "33"}));
             typeInto(buy, "Number", "10");
             click(buy, "buyButton");
-            QCOMPARE(shownTexts(buy, {"quantityAvailableLabel", "unusedCapacity", "maxLabel"}),
-                     QStringList({"40", "73", "23"}));
+            QCOMPARE(labelText(buy, "maxLabel"), QStringLiteral("23"));
             QCOMPARE(listRows(trade, "goodsForSaleList")[1], m.row(6, 30, 40));
             QCOMPARE(currentRow(trade, "goodsForSaleList"), 1);
-            QCOMPARE(listRows(trade, "yourInventoryList"),
-                     QStringList({m.row(6, 25, 20), m.row(12, 150, 7)}));
-            QCOMPARE(m.cash(), QStringLiteral("$700"));
-            QCOMPARE(labelColour(&m.main, "bridgeTollLabel"), kYellow);
-
-            typeInto(buy, "Number", "2.5"); // refused: a beep and nothing else
-            click(buy, "buyButton");
-            QCOMPARE(m.game.recorder.beeps, 1);
-            QCOMPARE(labelText(buy, "quantityAvailableLabel"), QStringLiteral("40"));
-
-            // The maximum clicked into the box and bought leaves too little for the toll.
-            click(buy, "maxLabel");
-            click(buy, "buyButton");
-            QCOMPARE(m.cash(), QStringLiteral("$10"));
-            QCOMPARE(labelColour(&m.main, "bridgeTollLabel"), kRed);
-            QVERIFY(!widget(&m.main, "goButton")->isEnabled());
+            QCOMPARE(listRows(trade, "yourInventoryList")[2], m.row(6, 30, 10));
         });
-    });
-}
-
-void TradingWindowsTest::aSaleKeepsTheSoldGoodsRowAndTheTypedAmount() {
-    Shop m({{2, {30, 150}}, {3, {5, 80}}, {9, {4, 10}}});
-    playInWindow(m.main, "tradeButton", [&](QWidget* trade) {
         inDialog(trade, "yourInventoryList", 1, [&](QWidget* sell) {
             typeInto(sell, "Number", "1");
             click(sell, "sellButton");
@@ -121,68 +89,55 @@ void TradingWindowsTest::aSaleKeepsTheSoldGoodsRowAndTheTypedAmount() {
                                   "quantityDemandedLabel", "maxLabel", "Number"}),
                 QStringList({"Milky Way Trading Post", m.good(2), "200", "30", "100", "30",
                              "1"})); // the amount typed last stays in the box
-            typeInto(sell, "Number", "12");
             click(sell, "sellButton");
             QCOMPARE(shownTexts(sell, {"quantityOwnedLabel", "quantityDemandedLabel"}),
-                     QStringList({"18", "88"}));
-            QCOMPARE(listRows(trade, "goodsWantedList")[1], m.row(2, 200, 88));
-            QCOMPARE(m.cash(), QStringLiteral("$3,700"));
+                     QStringList({"29", "99"}));
+            QCOMPARE(listRows(trade, "goodsWantedList")[1], m.row(2, 200, 99));
             // Selling the rest removes the row and selects the first.
             click(sell, "maxLabel");
             click(sell, "sellButton");
-            QCOMPARE(listRows(trade, "yourInventoryList"),
-                     QStringList({m.row(3, 80, 4), m.row(9, 10, 4)}));
             QCOMPARE(currentRow(trade, "yourInventoryList"), 0);
         });
-    });
-}
-
-void TradingWindowsTest::aGoodNobodyBuysCanBeScrappedOrKept() {
-    Shop m({{11, {37, 500}}, {12, {3, 100}}});
-    playInWindow(m.main, "tradeButton", [&](QWidget* trade) {
+        // A good nobody here buys: never mind keeps it, scrapping throws it away.
         for (const char* choice : {"neverMindOption", "scrapOption"})
             inDialog(
-                trade, "yourInventoryList", 0,
+                trade, "yourInventoryList", 2,
                 [&, choice](QWidget* scrap) {
-                    QCOMPARE(labelText(scrap, "Label1"),
-                             QStringLiteral("Sorry, there is no demand for that item here. What "
-                                            "do you wish to do?"));
                     QVERIFY(isChecked(scrap, "neverMindOption")); // chosen at first
                     click(scrap, choice);
                 },
                 "continueButton");
-        QCOMPARE(listRows(trade, "yourInventoryList"), QStringList({m.row(12, 100, 3)}));
-        QCOMPARE(currentRow(trade, "yourInventoryList"), 0);
-        QCOMPARE(m.cash(), QStringLiteral("$1,074"));
+        QCOMPARE(listRows(trade, "yourInventoryList"),
+                 QStringList({m.row(3, 80, 4), m.row(6, 30, 10)}));
     });
+    QCOMPARE(m.cash(), QStringLiteral("$7,008"));
 }
 
 void TradingWindowsTest::theBlackMarketTradesThroughItsOwnDialogs() {
     Shop m;
-    m.state.blackCargo[5] = {2, 50}; // nobody here buys it
     m.state.blackCargo[2] = {3, 20};
+    m.state.blackCargo[5] = {2, 50}; // nobody here buys it
     m.state.cargoInHold = 5;
     playInWindow(m.main, "blackMarketButton", [&](QWidget* black) {
-        QCOMPARE(QStringList({black->windowTitle(), labelText(black, "blackMarketTitle")}),
-                 QStringList({"Black Market Trading", "Milky Way Black Market"}));
         QCOMPARE(listRows(black, "goodsForSaleList") + listRows(black, "goodsWantedList"),
                  QStringList({m.row(3, 40, 20, true), m.row(4, 700, 5, true),
                               m.row(1, 5000, 10, true), m.row(2, 60, 10, true)}));
+        QStringList titles;
         inDialog(black, "goodsForSaleList", 0, [&](QWidget* buy) {
-            QCOMPARE(shownTexts(buy, {"blackPurchaseFormTitle", "unusedCapacity", "maxLabel"}),
-                     QStringList({"Milky Way Black Market", "95", "20"}));
+            titles << labelText(buy, "blackPurchaseFormTitle");
             typeInto(buy, "Number", "15");
             click(buy, "buyButton");
         });
         inDialog(black, "yourInventoryList", 0, [&](QWidget* sell) {
-            QCOMPARE(labelText(sell, "blackSellFormTitle"), "Milky Way Black Market");
+            titles << labelText(sell, "blackSellFormTitle");
             typeInto(sell, "Number", "3");
             click(sell, "sellButton");
         });
+        QCOMPARE(titles, QStringList({"Milky Way Black Market", "Milky Way Black Market"}));
         QCOMPARE(listRows(black, "goodsWantedList")[1], m.row(2, 60, 7, true));
         QCOMPARE(listRows(black, "yourInventoryList"),
                  QStringList({m.row(3, 40, 15, true), m.row(5, 50, 2, true)}));
-        const GameState before = m.state; // a black good nobody here buys: a message only
+        const GameState before = m.state; // a message only
         inDialog(black, "yourInventoryList", 1, nullptr);
         QCOMPARE(m.game.recorder.messages,
                  QStringList({"Sorry, there is no demand for that item here."}));

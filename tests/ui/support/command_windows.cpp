@@ -38,8 +38,4 @@ void typeInto(QWidget* window, const QString& name, const QString& keys) {
     QTest::keyClicks(box, keys);
 }
 
-QString boxText(QWidget* window, const QString& name) {
-    return qobject_cast<QLineEdit*>(widget(window, name))->text();
-}
-
 } // namespace zt::test

@@ -27,7 +27,4 @@ void playInWindow(Main& main, const QString& button, const std::function<void(QW
 // Replaces the text of the entry box `name` of `window` by typing `keys` into it.
 void typeInto(QWidget* window, const QString& name, const QString& keys);
 
-// The text of the entry box `name` of `window`.
-QString boxText(QWidget* window, const QString& name);
-
 } // namespace zt::test

@@ -33,17 +33,10 @@ float TestRandom::next() {
     return r;
 }
 
-void TestRandom::queueFlight(int trendRoll, int hazardRoll, int piratesRoll, int irsRoll) {
-    ScriptedRandom draws;
-    addFlightDraws(draws, trendRoll, hazardRoll, piratesRoll, irsRoll);
-    while (draws.remaining() > 0)
-        queued_.push_back(draws.next());
-}
-
 void queueEventFlight(TestRandom& rng, std::array<int, 3> rolls,
-                      std::array<std::vector<float>, 3> draws) {
+                      std::array<std::vector<float>, 3> draws, int trendRoll) {
     ScriptedRandom flight;
-    addFlightDraws(flight, 50, rolls[0], rolls[1], rolls[2]);
+    addFlightDraws(flight, trendRoll, rolls[0], rolls[1], rolls[2]);
     while (flight.remaining() > 3)
         rng.queue(flight.next());
     for (const auto& windowDraws : draws) {
@@ -91,10 +84,6 @@ void whenModalShown(std::function<void(QWidget*)> callback) {
         }
     });
     timer->start(10);
-}
-
-void answerModal(const QString& buttonName) {
-    whenModalShown([buttonName](QWidget* modal) { click(modal, buttonName); });
 }
 
 void startGame(Main& main, const QString& option) {

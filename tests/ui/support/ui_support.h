@@ -40,10 +40,6 @@ class TestRandom : public RandomSource {
     explicit TestRandom(std::uint32_t seed) : seeded_(seed) {}
     float next() override;
     void queue(float r) { queued_.push_back(r); }
-    // Queues the draws of one flight: the trends roll, the market's draws, then the hazard,
-    // pirates and IRS rolls (each 1..100).
-    void queueFlight(int trendRoll = 50, int hazardRoll = 100, int piratesRoll = 100,
-                     int irsRoll = 100);
     std::size_t queued() const { return queued_.size(); }
 
   private:
@@ -52,9 +48,9 @@ class TestRandom : public RandomSource {
 };
 
 // Queues one flight to the galaxy picked with the hazard, pirates and IRS rolls (1..100) of
-// `rolls`, each followed by the draws of its window in `draws`.
+// `rolls`, each followed by the draws of its window in `draws`, after the trends roll.
 void queueEventFlight(TestRandom& rng, std::array<int, 3> rolls,
-                      std::array<std::vector<float>, 3> draws);
+                      std::array<std::vector<float>, 3> draws, int trendRoll = 50);
 
 // Messages and beeps recorded instead of shown while this object lives. `onMessage`, when
 // set, runs as each message is recorded (the moment the box would be on screen).
@@ -84,9 +80,6 @@ struct TestGame {
 // polled from a timer, so the test then opens the window and blocks in it as a player would.
 // A window that never shows fails the test.
 void whenModalShown(std::function<void(QWidget*)> callback);
-
-// Clicks the button `buttonName` of the next modal window.
-void answerModal(const QString& buttonName);
 
 // Starts a new game through the game-length window, choosing `option`.
 void startGame(Main& main, const QString& option = QStringLiteral("shortOption"));
