@@ -1,0 +1,256 @@
+// Every window as the game opens it, on a laptop's screen at 150 %: 1920 × 1080 pixels,
+// 1280 × 720 for the windows. Each opens whole on the screen, below a title bar, with every
+// text, box and list at least the size it asks for and every trading row shown in full; a
+// screen reader finds a name for each control a player acts on and each value a player reads,
+// and no decorative picture; and Escape closes the command windows.
+#include "known_market.h"
+#include "ui/endForm.h"
+#include "ui/eventForm.h"
+#include "ui/irsForm.h"
+#include "ui/look.h"
+#include "ui/naturalHazardForm.h"
+#include "ui/spacePiratesForm.h"
+#include "ui/support/command_windows.h"
+#include "ui/support/ui_support.h"
+#include "ui/support/virtual_screen.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+
+using namespace zt;
+using namespace zt::test;
+
+namespace {
+
+// Room a desktop keeps above a window for its title bar.
+constexpr int kTitleBar = 32;
+
+// Runs `callback` once with the window named `name` when it is on show.
+void whenShown(const QString& name, std::function<void(QWidget*)> callback) {
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, name, callback] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->objectName() != name || !window->isVisible()) continue;
+            timer->stop();
+            timer->deleteLater();
+            callback(window);
+            return;
+        }
+    });
+    timer->start(10);
+}
+
+// Opens the window `inner` from inside the window `outer` opened by `open`.
+std::function<void(Main&)> inside(const char* outer, std::function<void(QWidget*)> act,
+                                  std::function<void(Main&)> open) {
+    return [=](Main& m) {
+        whenShown(QString::fromLatin1(outer), [act](QWidget* window) {
+            act(window);
+            window->hide();
+        });
+        open(m);
+    };
+}
+
+std::function<void(Main&)> button(const char* name) {
+    return [name](Main& m) { click(&m, QString::fromLatin1(name)); };
+}
+
+std::function<void(Main&)> menu(const char* name) {
+    return [name](Main& m) { trigger(&m, QString::fromLatin1(name)); };
+}
+
+template <class Form> std::function<void(Main&)> shown() {
+    return [](Main& m) { (new Form(m.session(), &m))->show(); };
+}
+
+std::function<void(QWidget*)> doubleClickRow(const char* list, int row = 0) {
+    return [list, row](QWidget* window) {
+        auto* rows = qobject_cast<QListWidget*>(widget(window, QString::fromLatin1(list)));
+        emit rows->itemDoubleClicked(rows->item(row));
+    };
+}
+
+QString where(const QRect& r) {
+    return QStringLiteral("%1x%2 at %3,%4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y());
+}
+
+// What does not fit in `window`, one line each.
+QStringList misfits(QWidget* window) {
+    QStringList found;
+    QRect room = window->screen()->availableGeometry();
+    room.setTop(room.top() + kTitleBar);
+    if (!room.contains(window->frameGeometry()))
+        found << QStringLiteral("frame off the screen: ") + where(window->frameGeometry());
+    const QList<QWidget*> parts = window->findChildren<QWidget*>();
+    for (QWidget* part : parts) {
+        const bool shows = qobject_cast<QLabel*>(part) || qobject_cast<QAbstractButton*>(part) ||
+                           qobject_cast<QLineEdit*>(part) || qobject_cast<QListWidget*>(part);
+        if (!shows || !part->isVisibleTo(window) || part->window() != window) continue;
+        const QRect at(part->mapTo(window, QPoint()), part->size());
+        // Sized on purpose smaller than it asks (the file dialog's tool buttons).
+        QSize wants = part->minimumSizeHint().expandedTo(part->minimumSize());
+        wants = wants.boundedTo(part->maximumSize());
+        if (part->hasHeightForWidth()) wants.setHeight(part->heightForWidth(part->width()));
+        bool rowCut = false;
+        if (const auto* list = qobject_cast<QListWidget*>(part))
+            for (int i = 0; i < list->count(); ++i)
+                rowCut = rowCut ||
+                         list->fontMetrics().horizontalAdvance(list->item(i)->text().trimmed()) >
+                             list->viewport()->width() - 4;
+        if (!window->rect().contains(at) || part->width() < wants.width() ||
+            part->height() < wants.height() || rowCut)
+            found << QStringLiteral("%1 %2, wants %3x%4")
+                         .arg(part->objectName(), where(at))
+                         .arg(wants.width())
+                         .arg(wants.height());
+    }
+    return found;
+}
+
+// A figure the game fills in: drawn yellow and not a (bold) heading. The event windows'
+// yellow texts are their message, read as the window's text.
+bool isValueLabel(const QWidget* w) {
+    const auto* label = qobject_cast<const QLabel*>(w);
+    return label && label->pixmap().isNull() && textColour(label) == kYellow &&
+           !label->font().bold() && !qobject_cast<const EventForm*>(label->window());
+}
+
+// The controls of `window` (and its menus) a screen reader cannot name, as "window/control";
+// and pictures it is not told to pass over.
+QStringList unnamed(QWidget* window) {
+    QStringList faults;
+    const auto fault = [&](const QObject* o, const QString& what) {
+        faults << window->objectName() + '/' + o->objectName() + ' ' + what;
+    };
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(window)) continue;
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
+        if (w->objectName().startsWith(QLatin1String("Image"))) {
+            if (!iface->state().invisible) fault(w, QStringLiteral("is not hidden"));
+            continue;
+        }
+        const bool acts = qobject_cast<QAbstractButton*>(w) || (w->focusPolicy() & Qt::TabFocus);
+        const QString name = iface->text(QAccessible::Name).trimmed();
+        if (acts && name.isEmpty()) fault(w, QStringLiteral("has no name"));
+        if (isValueLabel(w) && name == qobject_cast<QLabel*>(w)->text().trimmed())
+            fault(w, QStringLiteral("is read without its caption: ") + name);
+    }
+    const auto unnamedEntry = [&](QAction* a) {
+        if (!a->isSeparator() && a->text().remove('&').isEmpty())
+            fault(a, QStringLiteral("has no name"));
+    };
+    for (QMenuBar* bar : window->findChildren<QMenuBar*>())
+        for (QAction* entry : bar->actions()) {
+            unnamedEntry(entry);
+            for (QAction* a : entry->menu()->actions())
+                unnamedEntry(a);
+        }
+    return faults;
+}
+
+} // namespace
+
+class EveryWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase();
+    void fitsTheScreenNamesItsPartsAndEscapes_data();
+    void fitsTheScreenNamesItsPartsAndEscapes();
+};
+
+void EveryWindowTest::initTestCase() {
+    QCOMPARE(QApplication::primaryScreen()->availableGeometry(), QRect(0, 0, 1280, 720));
+}
+
+void EveryWindowTest::fitsTheScreenNamesItsPartsAndEscapes_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<std::function<void(Main&)>>("open");
+    QTest::addColumn<bool>("command"); // closed by Escape
+    const auto row = [](const char* window, std::function<void(Main&)> open, bool command = true) {
+        QTest::newRow(window) << QString::fromLatin1(window) << open << command;
+    };
+    // Where a window manager puts it, below its title bar.
+    row(
+        "Main", [](Main& m) { m.move(0, kTitleBar); }, false);
+    row(
+        "startupForm", [](Main& m) { m.showStartupForm(); }, false);
+    row(
+        "startNewGameForm", [](Main& m) { m.startNewGame(); }, false);
+    row("tradeForm", button("tradeButton"));
+    row("blackMarketForm", button("blackMarketButton"));
+    row("purchaseForm",
+        inside("tradeForm", doubleClickRow("goodsForSaleList"), button("tradeButton")));
+    row("sellForm",
+        inside("tradeForm", doubleClickRow("yourInventoryList"), button("tradeButton")));
+    row("scrapForm",
+        inside("tradeForm", doubleClickRow("yourInventoryList", 1), button("tradeButton")));
+    row("blackPurchaseForm",
+        inside("blackMarketForm", doubleClickRow("goodsForSaleList"), button("blackMarketButton")));
+    row("bankForm", button("bankButton"));
+    row("buyFuelForm", button("buyFuelButton"));
+    row("repairShieldForm", button("repairShieldButton"));
+    row("buyNewShipForm", button("buyNewShipButton"));
+    row("sdSearchForm", button("sdChartButton"));
+    row("normalGoodsPricesForm", menu("normalGoodsPricesMenu"));
+    row("blackNormalGoodsPrices",
+        inside(
+            "blackMarketForm", [](QWidget* w) { click(w, QStringLiteral("normalPricesButton")); },
+            button("blackMarketButton")));
+    row("instructionsForm", menu("instructionsMenu"));
+    row("aboutForm", menu("anoutMenu"));
+    row("highScoresForm", menu("highScoresMenu"));
+    row("Dialog", menu("saveGameMenu"), false);
+    row("naturalHazardForm", shown<NaturalHazardForm>(), false);
+    row("spacePiratesForm", shown<SpacePiratesForm>(), false);
+    row("irsForm", shown<IrsForm>(), false);
+    row(
+        "endForm",
+        [](Main& m) {
+            static TestRandom colours(1);
+            auto* end = new EndForm(m.session(), colours, &m);
+            end->showResult(12345678, true);
+            end->show();
+        },
+        false);
+}
+
+void EveryWindowTest::fitsTheScreenNamesItsPartsAndEscapes() {
+    QFETCH(QString, window);
+    QFETCH(std::function<void(Main&)>, open);
+    QFETCH(bool, command);
+    StartedGame s(123456789, 98765432);
+    GameState& state = s.main.session().state();
+    setKnownMarket(state.galaxies[state.currentGalaxy]);
+    state.cargo[2] = {30, 150}; // a good this market buys
+    state.cargo[11] = {10, 20}; // and one no market buys
+    state.cargoInHold = 40;
+    s.main.session().holdingsChanged();
+
+    QStringList found;
+    bool seen = false;
+    whenShown(window, [&](QWidget* shown) {
+        seen = true;
+        found = misfits(shown);
+        // Qt's own file dialog is left to Qt.
+        if (window != QLatin1String("Dialog")) found += unnamed(shown);
+        if (command) {
+            QTest::keyClick(shown->focusWidget() ? shown->focusWidget() : shown, Qt::Key_Escape);
+            if (shown->isVisible()) found << QStringLiteral("Escape left it open");
+        }
+        shown->hide();
+    });
+    open(s.main);
+    QTRY_VERIFY(seen);
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
+}
+
+ZT_TEST_MAIN_ON_SCREEN(EveryWindowTest, 1280, 720, 1.5)
+#include "test_every_window.moc"
