@@ -12,16 +12,19 @@
 #include "ui/spacePiratesForm.h"
 #include "ui/support/command_windows.h"
 #include "ui/support/ui_support.h"
-#include "ui/support/virtual_screen.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
 #include <QScreen>
+#include <QTemporaryFile>
+#include <QTest>
 #include <QTimer>
 
 using namespace zt;
@@ -82,8 +85,31 @@ QString where(const QRect& r) {
     return QStringLiteral("%1x%2 at %3,%4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y());
 }
 
-// What does not fit in `window`, one line each.
-QStringList misfits(QWidget* window) {
+// A figure the game fills in: drawn yellow and not a (bold) heading. The event windows'
+// yellow texts are their message, read as the window's text.
+bool isValueLabel(const QWidget* w) {
+    const auto* label = qobject_cast<const QLabel*>(w);
+    return label && label->pixmap().isNull() && textColour(label) == kYellow &&
+           !label->font().bold() && !qobject_cast<const EventForm*>(label->window());
+}
+
+// What a screen reader would miss in `part`: the name of a control or of a value with its
+// caption; or a picture it is not told to pass over.
+QString unheard(QWidget* part) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(part);
+    const QString name = iface->text(QAccessible::Name).trimmed();
+    const bool acts = qobject_cast<QAbstractButton*>(part) || (part->focusPolicy() & Qt::TabFocus);
+    if (part->objectName().startsWith(QLatin1String("Image")))
+        return iface->state().invisible ? QString() : QStringLiteral("is not hidden");
+    if (acts && name.isEmpty()) return QStringLiteral("has no name");
+    if (isValueLabel(part) && name == qobject_cast<QLabel*>(part)->text().trimmed())
+        return QStringLiteral("is read without its caption: ") + name;
+    return {};
+}
+
+// What a player would miss in `window`, one line each: a part cut off or smaller than it
+// asks, or (when `heard`) a part a screen reader cannot tell.
+QStringList misfits(QWidget* window, bool heard) {
     QStringList found;
     QRect room = window->screen()->availableGeometry();
     room.setTop(room.top() + kTitleBar);
@@ -91,9 +117,12 @@ QStringList misfits(QWidget* window) {
         found << QStringLiteral("frame off the screen: ") + where(window->frameGeometry());
     const QList<QWidget*> parts = window->findChildren<QWidget*>();
     for (QWidget* part : parts) {
+        if (!part->isVisibleTo(window) || part->window() != window) continue;
+        if (const QString missed = heard ? unheard(part) : QString(); !missed.isEmpty())
+            found << part->objectName() + QLatin1Char(' ') + missed;
         const bool shows = qobject_cast<QLabel*>(part) || qobject_cast<QAbstractButton*>(part) ||
                            qobject_cast<QLineEdit*>(part) || qobject_cast<QListWidget*>(part);
-        if (!shows || !part->isVisibleTo(window) || part->window() != window) continue;
+        if (!shows) continue;
         const QRect at(part->mapTo(window, QPoint()), part->size());
         // Sized on purpose smaller than it asks (the file dialog's tool buttons).
         QSize wants = part->minimumSizeHint().expandedTo(part->minimumSize());
@@ -113,47 +142,6 @@ QStringList misfits(QWidget* window) {
                          .arg(wants.height());
     }
     return found;
-}
-
-// A figure the game fills in: drawn yellow and not a (bold) heading. The event windows'
-// yellow texts are their message, read as the window's text.
-bool isValueLabel(const QWidget* w) {
-    const auto* label = qobject_cast<const QLabel*>(w);
-    return label && label->pixmap().isNull() && textColour(label) == kYellow &&
-           !label->font().bold() && !qobject_cast<const EventForm*>(label->window());
-}
-
-// The controls of `window` (and its menus) a screen reader cannot name, as "window/control";
-// and pictures it is not told to pass over.
-QStringList unnamed(QWidget* window) {
-    QStringList faults;
-    const auto fault = [&](const QObject* o, const QString& what) {
-        faults << window->objectName() + '/' + o->objectName() + ' ' + what;
-    };
-    for (QWidget* w : window->findChildren<QWidget*>()) {
-        if (!w->isVisibleTo(window)) continue;
-        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
-        if (w->objectName().startsWith(QLatin1String("Image"))) {
-            if (!iface->state().invisible) fault(w, QStringLiteral("is not hidden"));
-            continue;
-        }
-        const bool acts = qobject_cast<QAbstractButton*>(w) || (w->focusPolicy() & Qt::TabFocus);
-        const QString name = iface->text(QAccessible::Name).trimmed();
-        if (acts && name.isEmpty()) fault(w, QStringLiteral("has no name"));
-        if (isValueLabel(w) && name == qobject_cast<QLabel*>(w)->text().trimmed())
-            fault(w, QStringLiteral("is read without its caption: ") + name);
-    }
-    const auto unnamedEntry = [&](QAction* a) {
-        if (!a->isSeparator() && a->text().remove('&').isEmpty())
-            fault(a, QStringLiteral("has no name"));
-    };
-    for (QMenuBar* bar : window->findChildren<QMenuBar*>())
-        for (QAction* entry : bar->actions()) {
-            unnamedEntry(entry);
-            for (QAction* a : entry->menu()->actions())
-                unnamedEntry(a);
-        }
-    return faults;
 }
 
 } // namespace
@@ -238,9 +226,8 @@ void EveryWindowTest::fitsTheScreenNamesItsPartsAndEscapes() {
     bool seen = false;
     whenShown(window, [&](QWidget* shown) {
         seen = true;
-        found = misfits(shown);
-        // Qt's own file dialog is left to Qt.
-        if (window != QLatin1String("Dialog")) found += unnamed(shown);
+        found = misfits(shown, window != QLatin1String("Dialog")); // Qt's own file dialog
+
         if (command) {
             QTest::keyClick(shown->focusWidget() ? shown->focusWidget() : shown, Qt::Key_Escape);
             if (shown->isVisible()) found << QStringLiteral("Escape left it open");
@@ -252,5 +239,19 @@ void EveryWindowTest::fitsTheScreenNamesItsPartsAndEscapes() {
     QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
 }
 
-ZT_TEST_MAIN_ON_SCREEN(EveryWindowTest, 1280, 720, 1.5)
+// On the offscreen platform's one screen, read from a file named in its argument: 1920 x 1080
+// pixels at a scale factor of 1.5.
+int main(int argc, char** argv) {
+    QTemporaryFile config;
+    if (!config.open()) qFatal("no file for the screen");
+    const QJsonObject screen{{"name", "laptop"}, {"width", 1920}, {"height", 1080}};
+    config.write(QJsonDocument(QJsonObject{{"screens", QJsonArray{screen}}}).toJson());
+    config.flush();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
+    qputenv("QT_SCALE_FACTOR", "1.5");
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    EveryWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_every_window.moc"

@@ -24,11 +24,6 @@ void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(focused(), k, modifiers);
 }
 
-void type(const QString& text) {
-    QVERIFY(focused());
-    QTest::keyClicks(focused(), text);
-}
-
 // Gives `window` the keyboard, as the desktop does when the window above it closes.
 void backTo(QWidget* window) {
     window->activateWindow();
@@ -60,7 +55,7 @@ void inNextWindow(std::function<void(QWidget*)> keys) {
 // Types `amount` into the amount box holding the focus and presses Enter for its action,
 // which leaves `window` up.
 void deal(QWidget* window, const QString& amount) {
-    type(amount);
+    QTest::keyClicks(focused(), amount);
     key(Qt::Key_Return);
     QVERIFY2(window->isVisible(), "Enter also pressed a default button");
 }
