@@ -162,52 +162,50 @@ void EveryWindowTest::fitsTheScreenNamesItsPartsAndEscapes_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<std::function<void(Main&)>>("open");
     QTest::addColumn<bool>("command"); // closed by Escape
-    const auto row = [](const char* window, std::function<void(Main&)> open, bool command = true) {
-        QTest::newRow(window) << QString::fromLatin1(window) << open << command;
+    const auto command = [](const char* window, std::function<void(Main&)> open) {
+        QTest::newRow(window) << QString::fromLatin1(window) << open << true;
+    };
+    const auto other = [](const char* window, std::function<void(Main&)> open) {
+        QTest::newRow(window) << QString::fromLatin1(window) << open << false;
     };
     // Where a window manager puts it, below its title bar.
-    row(
-        "Main", [](Main& m) { m.move(0, kTitleBar); }, false);
-    row(
-        "startupForm", [](Main& m) { m.showStartupForm(); }, false);
-    row(
-        "startNewGameForm", [](Main& m) { m.startNewGame(); }, false);
-    row("tradeForm", button("tradeButton"));
-    row("blackMarketForm", button("blackMarketButton"));
-    row("purchaseForm",
-        inside("tradeForm", doubleClickRow("goodsForSaleList"), button("tradeButton")));
-    row("sellForm",
-        inside("tradeForm", doubleClickRow("yourInventoryList"), button("tradeButton")));
-    row("scrapForm",
-        inside("tradeForm", doubleClickRow("yourInventoryList", 1), button("tradeButton")));
-    row("blackPurchaseForm",
-        inside("blackMarketForm", doubleClickRow("goodsForSaleList"), button("blackMarketButton")));
-    row("bankForm", button("bankButton"));
-    row("buyFuelForm", button("buyFuelButton"));
-    row("repairShieldForm", button("repairShieldButton"));
-    row("buyNewShipForm", button("buyNewShipButton"));
-    row("sdSearchForm", button("sdChartButton"));
-    row("normalGoodsPricesForm", menu("normalGoodsPricesMenu"));
-    row("blackNormalGoodsPrices",
-        inside(
-            "blackMarketForm", [](QWidget* w) { click(w, QStringLiteral("normalPricesButton")); },
-            button("blackMarketButton")));
-    row("instructionsForm", menu("instructionsMenu"));
-    row("aboutForm", menu("anoutMenu"));
-    row("highScoresForm", menu("highScoresMenu"));
-    row("Dialog", menu("saveGameMenu"), false);
-    row("naturalHazardForm", shown<NaturalHazardForm>(), false);
-    row("spacePiratesForm", shown<SpacePiratesForm>(), false);
-    row("irsForm", shown<IrsForm>(), false);
-    row(
-        "endForm",
-        [](Main& m) {
-            static TestRandom colours(1);
-            auto* end = new EndForm(m.session(), colours, &m);
-            end->showResult(12345678, true);
-            end->show();
-        },
-        false);
+    other("Main", [](Main& m) { m.move(0, kTitleBar); });
+    other("startupForm", [](Main& m) { m.showStartupForm(); });
+    other("startNewGameForm", [](Main& m) { m.startNewGame(); });
+    command("tradeForm", button("tradeButton"));
+    command("blackMarketForm", button("blackMarketButton"));
+    command("purchaseForm",
+            inside("tradeForm", doubleClickRow("goodsForSaleList"), button("tradeButton")));
+    command("sellForm",
+            inside("tradeForm", doubleClickRow("yourInventoryList"), button("tradeButton")));
+    command("scrapForm",
+            inside("tradeForm", doubleClickRow("yourInventoryList", 1), button("tradeButton")));
+    command("blackPurchaseForm", inside("blackMarketForm", doubleClickRow("goodsForSaleList"),
+                                        button("blackMarketButton")));
+    command("bankForm", button("bankButton"));
+    command("buyFuelForm", button("buyFuelButton"));
+    command("repairShieldForm", button("repairShieldButton"));
+    command("buyNewShipForm", button("buyNewShipButton"));
+    command("sdSearchForm", button("sdChartButton"));
+    command("normalGoodsPricesForm", menu("normalGoodsPricesMenu"));
+    command("blackNormalGoodsPrices",
+            inside(
+                "blackMarketForm",
+                [](QWidget* w) { click(w, QStringLiteral("normalPricesButton")); },
+                button("blackMarketButton")));
+    command("instructionsForm", menu("instructionsMenu"));
+    command("aboutForm", menu("anoutMenu"));
+    command("highScoresForm", menu("highScoresMenu"));
+    other("Dialog", menu("saveGameMenu"));
+    other("naturalHazardForm", shown<NaturalHazardForm>());
+    other("spacePiratesForm", shown<SpacePiratesForm>());
+    other("irsForm", shown<IrsForm>());
+    other("endForm", [](Main& m) {
+        static TestRandom colours(1);
+        auto* end = new EndForm(m.session(), colours, &m);
+        end->showResult(12345678, true);
+        end->show();
+    });
 }
 
 void EveryWindowTest::fitsTheScreenNamesItsPartsAndEscapes() {

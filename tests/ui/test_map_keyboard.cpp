@@ -15,8 +15,6 @@
 using namespace zt;
 using namespace zt::test;
 
-Q_DECLARE_METATYPE(zt::MapDirection)
-
 namespace {
 
 QWidget* canvas(Main& m) {
@@ -51,7 +49,6 @@ int markedCell(Main& m) {
 class MapKeyboardTest : public QObject {
     Q_OBJECT
   private slots:
-    void arrowsGoToTheNearestGalaxyThatWay_data();
     void arrowsGoToTheNearestGalaxyThatWay();
     void arrowsReachEveryGalaxyOfAnyLayout();
     void theMarkerWalksTheMapWhileItHasTheFocus();
@@ -59,27 +56,25 @@ class MapKeyboardTest : public QObject {
     void mapGrowsAndShrinksWithTheWindow();
 };
 
-void MapKeyboardTest::arrowsGoToTheNearestGalaxyThatWay_data() {
-    QTest::addColumn<int>("from");
-    QTest::addColumn<zt::MapDirection>("direction");
-    QTest::addColumn<QList<int>>("galaxies");
-    QTest::addColumn<int>("expected");
-    using D = MapDirection;
-    QTest::newRow("the row before a nearer one off it") << 19 << D::right << QList{26, 24} << 24;
-    QTest::newRow("within 45 degrees before a nearer one aside")
-        << 19 << D::right << QList{8, 34} << 34;
-    QTest::newRow("aside when nothing lies within 45 degrees") << 19 << D::right << QList{8} << 8;
-    QTest::newRow("down: the next row, then the column") << 1 << D::down << QList{31, 12} << 12;
-    QTest::newRow("equally near: the first") << 8 << D::down << QList{15, 13} << 13;
-}
-
 void MapKeyboardTest::arrowsGoToTheNearestGalaxyThatWay() {
-    QFETCH(int, from);
-    QFETCH(zt::MapDirection, direction);
-    QFETCH(QList<int>, galaxies);
-    QFETCH(int, expected);
-    QCOMPARE(nextCellToward(from, direction, [&](int cell) { return galaxies.contains(cell); }),
-             expected);
+    using D = MapDirection;
+    const struct {
+        const char* row;
+        int from;
+        MapDirection direction;
+        QList<int> galaxies;
+        int expected;
+    } rows[] = {
+        {"the row before a nearer one off it", 19, D::right, {26, 24}, 24},
+        {"within 45 degrees before a nearer one aside", 19, D::right, {8, 34}, 34},
+        {"aside when nothing lies within 45 degrees", 19, D::right, {8}, 8},
+        {"down: the next row, then the column", 1, D::down, {31, 12}, 12},
+        {"equally near: the first", 8, D::down, {15, 13}, 13},
+    };
+    for (const auto& r : rows) {
+        const auto has = [&r](int cell) { return r.galaxies.contains(cell); };
+        QVERIFY2(nextCellToward(r.from, r.direction, has) == r.expected, r.row);
+    }
 }
 
 void MapKeyboardTest::arrowsReachEveryGalaxyOfAnyLayout() {
