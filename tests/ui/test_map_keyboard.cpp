@@ -104,6 +104,8 @@ void MapKeyboardTest::theMarkerWalksTheMapWhileItHasTheFocus() {
     TestGame game;
     Main& m = *game.main;
     startKnownGame(m);
+    focusMap(m);
+    widget(&m, QStringLiteral("tradeButton"))->setFocus();
     click(&m, QStringLiteral("mapImage_8")); // a mouse player's pick shows no marker
     QVERIFY(!canvas(m)->hasFocus() && markedCell(m) == kNoCell);
     focusMap(m);
