@@ -19,7 +19,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScreen>

@@ -5,7 +5,6 @@
 #include "ui/support/ui_support.h"
 
 #include <QAccessible>
-#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QTest>
 
