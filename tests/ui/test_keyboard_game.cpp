@@ -6,6 +6,7 @@
 #include "ui/support/game_files.h"
 #include "ui/support/ui_support.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
@@ -72,7 +73,6 @@ void KeyboardGameTest::aWholeGameIsPlayedByKeysAlone() {
     TestGame game;
     Main& m = *game.main;
     const GameState& state = m.session().state();
-    m.show();
     m.showStartupForm();
 
     // The greeting, then the game-length window with its default length.
@@ -103,13 +103,16 @@ void KeyboardGameTest::aWholeGameIsPlayedByKeysAlone() {
     key(Qt::Key_G, Qt::ControlModifier);
     QCOMPARE(event, QStringLiteral("naturalHazardForm"));
     QCOMPARE(state.currentGalaxy, 11);
-    // The arrival takes the marker off cell 13; where it lands shows by the cell right of it.
+    // The arrival takes the marker off cell 13, onto the galaxy a screen reader now hears as
+    // the current location.
     backTo(&m);
+    QEXPECT_FAIL("", "the map is told of an arrival before the ship is moved", Continue);
+    QCOMPARE(
+        QAccessible::queryAccessibleInterface(focused())->focusChild()->text(QAccessible::Name),
+        QStringLiteral("Akash, current location"));
     key(Qt::Key_Right);
     key(Qt::Key_Space);
     QVERIFY2(state.selectedCell != 14, "the marker stayed where it was");
-    QEXPECT_FAIL("", "the marker goes to the galaxy just left, not the one arrived at", Continue);
-    QCOMPARE(state.selectedCell, 8);
 
     // One unit of the first good for sale, from the list by Enter.
     const std::int32_t cashBefore = state.cash;
