@@ -1,11 +1,14 @@
 // A whole game played with the keyboard alone: every step is a key sent to whatever holds the
-// focus, from the greeting through a flight with an event, a purchase, the bank, the fuel shop,
-// saving and loading.
+// focus, from the greeting through the map, a flight with an event, a purchase from the list,
+// the bank and the fuel shop with their boxes and figures, saving and loading.
 #include "scripted_random.h"
+#include "ui/support/command_windows.h"
 #include "ui/support/game_files.h"
 #include "ui/support/ui_support.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QLineEdit>
 #include <QTest>
 
 using namespace zt;
@@ -20,11 +23,6 @@ QWidget* focused() {
 void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QVERIFY(focused());
     QTest::keyClick(focused(), k, modifiers);
-}
-
-void type(const QString& text) {
-    QVERIFY(focused());
-    QTest::keyClicks(focused(), text);
 }
 
 // Gives `window` the keyboard, as the desktop does when the window above it closes.
@@ -55,12 +53,12 @@ void inNextWindow(std::function<void(QWidget*)> keys) {
     });
 }
 
-// Types `amount` into the amount box a command window opens on, presses Enter for its action
-// and Escape to leave.
-void dealAndLeave(const QString& amount) {
-    type(amount);
+// Types `amount` into the amount box holding the focus and presses Enter for its action,
+// which leaves `window` up.
+void deal(QWidget* window, const QString& amount) {
+    QTest::keyClicks(focused(), amount);
     key(Qt::Key_Return);
-    key(Qt::Key_Escape);
+    QVERIFY2(window->isVisible(), "Enter also pressed a default button");
 }
 
 } // namespace
@@ -75,7 +73,6 @@ void KeyboardGameTest::aWholeGameIsPlayedByKeysAlone() {
     TestGame game;
     Main& m = *game.main;
     const GameState& state = m.session().state();
-    m.show();
     m.showStartupForm();
 
     // The greeting, then the game-length window with its default length.
@@ -87,15 +84,14 @@ void KeyboardGameTest::aWholeGameIsPlayedByKeysAlone() {
     key(Qt::Key_Space);
     QTRY_VERIFY(state.inProgress());
 
-    // A destination from the map's keys: the first direction that leads somewhere.
+    // A destination from the map's keys: the marker starts on the current galaxy (cell 8),
+    // Enter picks the cell beside it, and the marker is moved below before the flight.
+    placeGalaxies(m, kKnownLayout);
     tabTo(&m, QStringLiteral("mapCanvas"));
-    for (Qt::Key arrow : {Qt::Key_Right, Qt::Key_Left, Qt::Key_Down, Qt::Key_Up}) {
-        key(arrow);
-        key(Qt::Key_Return);
-        if (state.selectedCell != kNoCell) break;
-    }
-    QVERIFY(state.selectedCell != kNoCell);
-    const int destination = state.cellGalaxy[state.selectedCell];
+    key(Qt::Key_Left);
+    key(Qt::Key_Return);
+    QCOMPARE(state.selectedCell, 7);
+    key(Qt::Key_Down);
 
     // The flight meets an asteroid storm, gone around with the window's default choice.
     queueEventFlight(game.rng, {1, 100, 100}, {{{drawFor(5, 1, 5), drawFor(7, 1, 20)}, {}, {}}});
@@ -106,12 +102,25 @@ void KeyboardGameTest::aWholeGameIsPlayedByKeysAlone() {
     });
     key(Qt::Key_G, Qt::ControlModifier);
     QCOMPARE(event, QStringLiteral("naturalHazardForm"));
-    QCOMPARE(state.currentGalaxy, destination);
+    QCOMPARE(state.currentGalaxy, 11);
+    // The arrival takes the marker off cell 13, onto the galaxy a screen reader now hears as
+    // the current location.
+    backTo(&m);
+    QEXPECT_FAIL("", "the map is told of an arrival before the ship is moved", Continue);
+    QCOMPARE(
+        QAccessible::queryAccessibleInterface(focused())->focusChild()->text(QAccessible::Name),
+        QStringLiteral("Akash, current location"));
+    key(Qt::Key_Right);
+    key(Qt::Key_Space);
+    QVERIFY2(state.selectedCell != 14, "the marker stayed where it was");
 
     // One unit of the first good for sale, from the list by Enter.
     const std::int32_t cashBefore = state.cash;
     inNextWindow([](QWidget* trade) {
-        inNextWindow([](QWidget*) { dealAndLeave(QStringLiteral("1")); });
+        inNextWindow([](QWidget* buy) {
+            deal(buy, QStringLiteral("1"));
+            key(Qt::Key_Escape);
+        });
         tabTo(trade, QStringLiteral("goodsForSaleList"));
         key(Qt::Key_Down);
         key(Qt::Key_Return);
@@ -129,11 +138,35 @@ void KeyboardGameTest::aWholeGameIsPlayedByKeysAlone() {
     backTo(&m);
     key(Qt::Key_S, Qt::ControlModifier);
     const GameState saved = state;
-    inNextWindow([](QWidget*) { dealAndLeave(QStringLiteral("100")); });
+    inNextWindow([](QWidget* bank) {
+        deal(bank, QStringLiteral("100"));
+        key(Qt::Key_Escape);
+    });
     tabTo(&m, QStringLiteral("bankButton"));
     key(Qt::Key_Space);
     QCOMPARE(state.debt, saved.debt + 100);
-    inNextWindow([](QWidget*) { dealAndLeave(QStringLiteral("1")); });
+    // Back in the bank: the loan box keeps its text selected, part of the loan is repaid from
+    // the box below it, and the debt's figure fills that box.
+    inNextWindow([](QWidget* bank) {
+        QCOMPARE(qobject_cast<QLineEdit*>(focused())->selectedText(), QStringLiteral("100"));
+        key(Qt::Key_Tab);
+        key(Qt::Key_Tab);
+        deal(bank, QStringLiteral("40"));
+        tabTo(bank, QStringLiteral("currentDebtLabel"));
+        key(Qt::Key_Space);
+        QCOMPARE(boxText(bank, QStringLiteral("repayAmountBox")), QStringLiteral("60"));
+        key(Qt::Key_Escape);
+    });
+    tabTo(&m, QStringLiteral("bankButton"));
+    key(Qt::Key_Space);
+    QCOMPARE(state.debt, saved.debt + 60);
+    inNextWindow([](QWidget* shop) {
+        deal(shop, QStringLiteral("1"));
+        tabTo(shop, QStringLiteral("maxLabel"));
+        key(Qt::Key_Return);
+        QCOMPARE(boxText(shop, QStringLiteral("Number")), labelText(shop, "maxLabel"));
+        key(Qt::Key_Escape);
+    });
     tabTo(&m, QStringLiteral("buyFuelButton"));
     key(Qt::Key_Space);
     QCOMPARE(state.fuel, saved.fuel + 1);
