@@ -82,7 +82,7 @@ void MainWindowTest::soundMenuMovesTheCheckMarkAndSilenceStopsPlaying() {
     auto* on = m->findChild<QAction*>("soundOnMenu");
     auto* player = m->findChild<SoundPlayer*>("soundControl");
     QVERIFY(!player->deviceOpened() && on->isChecked()); // on, but nothing opened at start-up
-    QTest::failOnWarning(QRegularExpression(".*")); // no complaint reaches the player
+    QTest::failOnWarning(QRegularExpression(".*"));      // no complaint reaches the player
     trigger(m, "soundOffMenu");
     QVERIFY(!on->isChecked() && m->findChild<QAction*>("soundOffMenu")->isChecked());
     // The entry that is on wears a check mark, not a radio bullet.
