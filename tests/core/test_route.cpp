@@ -31,6 +31,10 @@ TEST(Route, FollowsTheDistanceAndTheSpeedOfTheShipFlownNow) {
     ASSERT_TRUE(selectDestination(s, test::shippedCatalogue(), 9));
     EXPECT_EQ(s.selectedCell, 9);
     EXPECT_EQ(s.route.timeNeeded.text(), "0.33");
+    // The galaxy the ship is at, or an empty cell, is no destination and keeps the pick.
+    EXPECT_FALSE(selectDestination(s, test::shippedCatalogue(), 8));
+    EXPECT_FALSE(selectDestination(s, test::shippedCatalogue(), 1));
+    EXPECT_EQ(s.selectedCell, 9);
 }
 
 } // namespace
