@@ -40,8 +40,8 @@ class GameSession : public QObject {
     // yet.
     bool highScoresDamaged() const { return highScoresDamaged_; }
 
-    // The galaxy the status display shows: the destination while a flight lands there,
-    // otherwise the current galaxy.
+    // The galaxy the status display and the map show as where the ship is: the destination
+    // while a flight lands there, otherwise the current galaxy.
     int shownGalaxy() const;
     // While a flight lands nothing can be picked on the map.
     bool landing() const { return flightDestination_ != 0; }

@@ -215,13 +215,13 @@ void MapView::showUsualOutlines() {
         box->hide();
     const GameState& state = session_.state();
     if (!state.inProgress()) return;
-    showBox(state.galaxies[state.currentGalaxy].cell(), kRed);
+    showBox(state.galaxies[session_.shownGalaxy()].cell(), kRed);
     if (state.selectedCell != kNoCell) showBox(state.selectedCell, kWhite);
 }
 
 void MapView::showPicked(int previousCell) {
     const GameState& state = session_.state();
-    const int here = state.galaxies[state.currentGalaxy].cell();
+    const int here = state.galaxies[session_.shownGalaxy()].cell();
     if (previousCell != kNoCell && previousCell != here)
         mapOutline_[static_cast<std::size_t>(previousCell - 1)]->hide();
     showBox(state.selectedCell, kWhite);
@@ -242,7 +242,7 @@ void MapView::showSearch(const GoodSearch& found) {
 void MapView::nameGalaxies() {
     const GameState& state = session_.state();
     const bool playing = state.inProgress();
-    const int here = playing ? state.galaxies[state.currentGalaxy].cell() : kNoCell;
+    const int here = playing ? state.galaxies[session_.shownGalaxy()].cell() : kNoCell;
     const auto among = [](const std::vector<int>& galaxies, int g) {
         return std::find(galaxies.begin(), galaxies.end(), g) != galaxies.end();
     };
@@ -312,7 +312,7 @@ bool MapView::handleKey(int key) {
 
 void MapView::markHere() {
     const GameState& state = session_.state();
-    markCell(state.inProgress() ? state.galaxies[state.currentGalaxy].cell() : kNoCell);
+    markCell(state.inProgress() ? state.galaxies[session_.shownGalaxy()].cell() : kNoCell);
 }
 
 void MapView::markCell(int cell) {
