@@ -267,21 +267,34 @@ bool MapView::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Resize:
         placeCells();
         break;
-    case QEvent::FocusIn:
+    case QEvent::FocusIn: {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+            reason == Qt::ShortcutFocusReason)
+            keyboardFocus_ = true;
         markCell(markedCell_);
         // The marked galaxy's focus is told after the map's own, which Qt tells once the
         // map has the focus.
         QMetaObject::invokeMethod(
             this, [this] { markCell(markedCell_); }, Qt::QueuedConnection);
         break;
+    }
     case QEvent::FocusOut:
+        if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
+            keyboardFocus_ = false;
         markCell(markedCell_);
         break;
     case QEvent::KeyPress: {
         // Keys held with Ctrl or Alt are the menus' shortcuts.
         const auto* key = static_cast<QKeyEvent*>(event);
-        return !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) &&
-               handleKey(key->key());
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier) ||
+            !handleKey(key->key()))
+            return false;
+        if (!keyboardFocus_) {
+            keyboardFocus_ = true;
+            placeMarker();
+        }
+        return true;
     }
     default:
         break;
@@ -331,7 +344,7 @@ void MapView::markCell(int cell) {
 }
 
 void MapView::placeMarker() {
-    if (markedCell_ == kNoCell || !canvas_->hasFocus()) {
+    if (markedCell_ == kNoCell || !canvas_->hasFocus() || !keyboardFocus_) {
         marker_->hide();
         return;
     }

@@ -55,7 +55,7 @@ class MapView : public QGroupBox {
     // location, the destination, or supplies or demands the good searched for.
     void nameGalaxies();
     bool handleKey(int key);
-    // The keyboard's marker on `cell` (kNoCell: none), drawn while the map has the focus.
+    // The keyboard's marker on `cell` (kNoCell: none), drawn while the keyboard holds the map.
     void markCell(int cell);
     void placeMarker();
     void markHere();
@@ -71,6 +71,9 @@ class MapView : public QGroupBox {
     QTimer* zoomTimer_ = nullptr;
     int zoomTicks_ = 0;
     int markedCell_ = kNoCell;
+    // The marker shows once the keyboard brought the focus or moved on the map, not when the
+    // window merely hands the focus to its first control, so a mouse player never sees it.
+    bool keyboardFocus_ = false;
     int picturePixels_ = 0;            // the side of a picture at the present size
     QFont nameFont_;                   // the names' font at the usual size
     std::optional<GoodSearch> search_; // the search on show

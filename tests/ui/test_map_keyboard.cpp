@@ -103,7 +103,13 @@ void MapKeyboardTest::theMarkerWalksTheMapWhileItHasTheFocus() {
     TestGame game;
     Main& m = *game.main;
     startKnownGame(m);
-    focusMap(m);
+    // The window hands the map its first focus; the marker waits for a key.
+    m.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&m));
+    QTRY_VERIFY(canvas(m)->hasFocus());
+    QCOMPARE(markedCell(m), kNoCell);
+    QTest::keyClick(canvas(m), Qt::Key_Left);
+    QCOMPARE(markedCell(m), 7);
     widget(&m, QStringLiteral("tradeButton"))->setFocus();
     click(&m, QStringLiteral("mapImage_8")); // a mouse player's pick shows no marker
     QVERIFY(!canvas(m)->hasFocus() && markedCell(m) == kNoCell);
