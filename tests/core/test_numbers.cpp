@@ -1,3 +1,4 @@
+#include "core/decimal.h"
 #include "core/earth_time.h"
 #include "core/money.h"
 #include "core/numbers.h"
@@ -16,6 +17,10 @@ TEST(Numbers, AmountsAreReadByTheLeadingNumberAndMoneyHeldInItsRange) {
     for (const auto& [in, out] : numbers)
         EXPECT_DOUBLE_EQ(readNumber(in), out) << in;
     EXPECT_EQ(readWholeAmount("0.01"), std::nullopt);
+    const auto largest = Decimal::parse("1000000000"); // the largest a box reads
+    ASSERT_TRUE(largest);
+    EXPECT_EQ(largest->text(), "1000000000");
+    EXPECT_FALSE(Decimal::parse("1000000001"));
     EXPECT_EQ(addToDebt(2147483000, 10000), 2147483647);
     EXPECT_EQ(heldMoney(-5000000000LL), -2147483647 - 1);
 }

@@ -66,6 +66,9 @@ TEST(SavedGameFile, ReplacesAnEarlierFileAndLoadsTheEdgesOfWhatTheGameReaches) {
     full.shipType = 7, full.fuel = full.shields = full.cargoInHold = 10000;
     full.cargo[6].quantity = 9997;
     full.cash = INT32_MIN, full.debt = INT32_MAX;
+    Galaxy& cheap = full.galaxies[2]; // prices are drawn from $1 up
+    cheap.supplyPrice[1] = cheap.blackSupplyPrice[1] = 1;
+    cheap.demandPrice[cheap.demands[1]] = cheap.blackDemandPrice[cheap.blackDemands[1]] = 1;
     ASSERT_TRUE(saveGameFile(full, file));
     GameState state;
     const LoadOutcome outcome = loadGameFile(state, shippedCatalogue(), file);
