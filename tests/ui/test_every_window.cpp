@@ -24,7 +24,6 @@
 #include <QScreen>
 #include <QTemporaryFile>
 #include <QTest>
-#include <QTimer>
 
 using namespace zt;
 using namespace zt::test;
@@ -33,21 +32,6 @@ namespace {
 
 // Room a desktop keeps above a window for its title bar.
 constexpr int kTitleBar = 32;
-
-// Runs `callback` once with the window named `name` when it is on show.
-void whenShown(const QString& name, std::function<void(QWidget*)> callback) {
-    auto* timer = new QTimer(qApp);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, name, callback] {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->objectName() != name || !window->isVisible()) continue;
-            timer->stop();
-            timer->deleteLater();
-            callback(window);
-            return;
-        }
-    });
-    timer->start(10);
-}
 
 // Opens the window `inner` from inside the window `outer` opened by `open`.
 std::function<void(Main&)> inside(const char* outer, std::function<void(QWidget*)> act,

@@ -66,24 +66,45 @@ TestGame::TestGame(std::uint32_t seed) : rng(seed) {
 
 TestGame::~TestGame() = default;
 
-void whenModalShown(std::function<void(QWidget*)> callback) {
+namespace {
+
+// Polls every 10 ms until `find` gives a window on show and runs `callback` with it; five
+// seconds without one fail the test with `missing`.
+void whenFound(std::function<QWidget*()> find, std::function<void(QWidget*)> callback,
+               const QString& missing) {
     auto* timer = new QTimer(qApp);
     auto waited = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, waited, callback] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal && modal->isVisible()) {
+    QObject::connect(timer, &QTimer::timeout, timer, [=] {
+        QWidget* window = find();
+        if (window && window->isVisible()) {
             timer->stop();
             timer->deleteLater();
-            callback(modal);
+            callback(window);
             return;
         }
-        if (++*waited > 500) { // five seconds
+        if (++*waited > 500) {
             timer->stop();
             timer->deleteLater();
-            QFAIL("no modal window was shown");
+            QFAIL(qPrintable(missing));
         }
     });
     timer->start(10);
+}
+
+} // namespace
+
+void whenModalShown(std::function<void(QWidget*)> callback) {
+    whenFound(&QApplication::activeModalWidget, std::move(callback),
+              QStringLiteral("no modal window was shown"));
+}
+
+void whenShown(const QString& name, std::function<void(QWidget*)> callback) {
+    const auto named = [name]() -> QWidget* {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == name && window->isVisible()) return window;
+        return nullptr;
+    };
+    whenFound(named, std::move(callback), name + QStringLiteral(" was not shown"));
 }
 
 void startGame(Main& main, const QString& option) {

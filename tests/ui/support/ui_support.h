@@ -80,6 +80,8 @@ struct TestGame {
 // polled from a timer, so the test then opens the window and blocks in it as a player would.
 // A window that never shows fails the test.
 void whenModalShown(std::function<void(QWidget*)> callback);
+// The same for the window named `name`, modal or not.
+void whenShown(const QString& name, std::function<void(QWidget*)> callback);
 
 // Starts a new game through the game-length window, choosing `option`.
 void startGame(Main& main, const QString& option = QStringLiteral("shortOption"));
